@@ -1,0 +1,40 @@
+#include "Errors.h"
+
+#include "Cp1252.h"
+
+#include <cmath>
+
+namespace lumetra {
+
+std::string formatMessage(std::string_view utf8Template, std::string_view arg) {
+    std::string text = cp1252FromUtf8(utf8Template);
+    for (std::string_view placeholder : {"%s", "%d"}) {
+        auto pos = text.find(placeholder);
+        if (pos != std::string::npos) {
+            text.replace(pos, placeholder.size(), arg);
+            break;
+        }
+    }
+    return text;
+}
+
+void fail(std::string_view utf8Template, std::string_view arg) {
+    throw LumetraError(formatMessage(utf8Template, arg));
+}
+
+std::string completeErrorText(std::string_view text) {
+    std::string out(text);
+    if (!out.empty() && static_cast<unsigned char>(out.back()) > static_cast<unsigned char>('.'))
+        out.push_back('.');
+    return out;
+}
+
+double checkedDivide(double x, double y) {
+    if (std::isnan(x) || std::isnan(y) || (y == 0.0 && x == 0.0) ||
+        (std::isinf(x) && std::isinf(y)))
+        fail(msg::InvalidOperation);
+    if (y == 0.0) fail(msg::DivisionByZero);
+    return x / y;
+}
+
+}  // namespace lumetra

@@ -1,0 +1,39 @@
+#pragma once
+// Facade for every modal box and file/folder dialog, so that tests never block:
+// in test mode answers come from a queue (empty queue = the user cancelled) and
+// message boxes are recorded.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace lumetra {
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+    enum class Icon { Information, Error } icon;
+};
+
+class Dialogs {
+public:
+    static QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                                const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                const QString& filter);
+    static QString existingDirectory(QWidget* parent, const QString& title);
+    static void information(QWidget* parent, const QString& caption, const QString& text);
+    static void error(QWidget* parent, const QString& caption, const QString& text);
+
+    // Test mode.
+    static void setTestMode(bool on);
+    static bool testMode();
+    static void setNextFileName(const QString& path);
+    static void setNextFolder(const QString& path);
+    static QString lastTitle();                 // title of the last file/folder dialog asked for
+    static QString lastDirectory();             // start directory of the last file dialog
+    static QString lastFilter();
+    static QList<ShownMessage>& shownMessages();  // message boxes shown in test mode
+};
+
+}  // namespace lumetra

@@ -1,0 +1,11 @@
+#include "WebMainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setApplicationName("Lumetra - Web");
+    lumetra::WebMainWindow window;
+    window.show();
+    return app.exec();
+}

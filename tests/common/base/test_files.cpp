@@ -1,0 +1,60 @@
+#include "base/DelimitedLineList.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumetra;
+
+namespace {
+std::string errorOf(auto&& action) {
+    try {
+        action();
+    } catch (const LumetraError& e) {
+        return utf8FromCp1252(e.what());
+    }
+    return "<no error>";
+}
+}  // namespace
+
+TEST(SafeSave, FailureLeavesTheOldFileByteForByte) {
+    test::TempDir dir;
+    const std::string old = "20080415;15.04.2008;12,5\r\n";
+    dir.write("DATEN.DAT", old);
+    dir.mkdir("DATEN.BAK");
+    DelimitedLineList list;
+    list.appendLine("neu");
+    // A directory in place of the target, and a path through a regular file.
+    EXPECT_EQ(errorOf([&] { list.saveToFile(dir.file("DATEN.BAK")); }),
+              "Datei " + dir.file("DATEN.BAK") + " kann nicht erstellt werden");
+    EXPECT_EQ(errorOf([&] { list.saveToFile(dir.file("DATEN.DAT/x")); }),
+              "Datei " + dir.file("DATEN.DAT/x") + " kann nicht erstellt werden");
+    EXPECT_EQ(dir.read("DATEN.DAT"), old);
+    list.saveToFile(dir.file("DATEN.DAT"));
+    EXPECT_EQ(dir.read("DATEN.DAT"), "neu\r\n");
+}
+
+TEST(SafeSave, UnreadableFileAndMissingFile) {
+    test::TempDir dir;
+    dir.mkdir("DATEN.DAT");
+    DelimitedLineList list;
+    EXPECT_EQ(errorOf([&] { list.loadFromFile(dir.file("DATEN.DAT")); }),
+              "Datei " + dir.file("DATEN.DAT") + " kann nicht geöffnet werden");
+    EXPECT_FALSE(readFileIfExists(dir.file("nothing")).has_value());
+    EXPECT_THROW(readFile(dir.file("nothing")), LumetraError);
+}
+
+TEST(Files, CaseBlindLookupAndPlainFileList) {
+    test::TempDir dir;
+    dir.write("08071500.SUO", "x");
+    dir.write("b.dat", "x");
+    dir.write("A.dat", "x");
+    dir.write(".hidden", "x");
+    dir.mkdir("sub");
+    EXPECT_EQ(findFileNoCase(dir.path(), "08071500.suo"), dir.file("08071500.SUO"));
+    EXPECT_EQ(findFileNoCase(dir.path(), "none.suo"), dir.file("none.suo"));
+    EXPECT_EQ(listPlainFiles(dir.path()), (std::vector<std::string>{"08071500.SUO", "A.dat", "b.dat"}));
+    EXPECT_EQ(joinPath("/a/b", "c"), "/a/b/c");
+    EXPECT_EQ(fileNameOf("/a/b/c.suo"), "c.suo");
+}
