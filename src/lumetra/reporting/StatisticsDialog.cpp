@@ -110,8 +110,20 @@ void StatisticsDialog::addValue(Figure figure, const QString& startCaption, int 
 
 // "CO" with a lowered "2", as three labels.
 void StatisticsDialog::addCo2Description(const QString& rest, int top) {
-    addText("Vermiedene CO", 336, top);
-    addText("2", 410, top + 3);
+    QLabel* co = addText("Vermiedene CO", 336, top);
+    // Our font runs wider than the one the places were made for; keep "CO" clear of the "2".
+    QFont narrow = co->font();
+    for (double spacing = 0; co->fontMetrics().horizontalAdvance(co->text()) > 410 - 336 && spacing > -1;) {
+        spacing -= 0.1;
+        narrow.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        co->setFont(narrow);
+    }
+    co->adjustSize();
+    QLabel* two = addText("2", 410, top + 3);
+    QFont small = two->font();
+    small.setPixelSize(9);
+    two->setFont(small);
+    two->adjustSize();
     addText(rest, 420, top);
 }
 
