@@ -8,6 +8,7 @@ PACKAGES=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xdg-utils nginx
+  desktop-file-utils appstream
 )
 
 missing=()
