@@ -11,6 +11,11 @@ PACKAGES=(
   desktop-file-utils appstream
 )
 
+# Only for ./test.sh --fuzz: libFuzzer comes with clang.
+if [ "${1:-}" = --fuzz ]; then
+  PACKAGES=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
