@@ -112,6 +112,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     EvaluationState& state = context_.evaluation;
     state.viewMode = ViewMode::Monat;
     state.plantPower = 1.0;
+    // Until an evaluation gets that far, the pointer finds no yield rather than no text.
+    for (std::size_t d = 1; d < state.dayValueTexts.size(); ++d) state.dayValueTexts[d] = "0,00";
     setSelectedDateText(formatDate(Clock::today()));
     for (QLabel* name : monthNames_) name->hide();
     context_.main = this;

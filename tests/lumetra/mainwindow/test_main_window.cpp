@@ -4,6 +4,7 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "base/Errors.h"
 #include "reporting/StatisticsDialog.h"
 #include "ui/Dialogs.h"
 
