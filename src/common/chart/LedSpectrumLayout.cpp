@@ -1,6 +1,7 @@
 #include "LedSpectrumLayout.h"
 
 #include <algorithm>
+#include <climits>
 #include <limits>
 
 namespace lumetra {
@@ -17,12 +18,12 @@ LedBevelData LedBevelData::chartDefaults() {
 
 int bevelWidth(const LedBevelData& b) {
     if (!b.Visible) return 0;
-    int w = b.BorderWidth + b.InnerSpace + b.OuterSpace;
+    long long w = static_cast<long long>(b.BorderWidth) + b.InnerSpace + b.OuterSpace;
     if (b.InnerOutline != TLedBevelOutlineStyle::osNone) ++w;
     if (b.OuterOutline != TLedBevelOutlineStyle::osNone) ++w;
     if (b.InnerStyle != TLedBevelStyle::bsNone) w += b.InnerWidth;
     if (b.OuterStyle != TLedBevelStyle::bsNone) w += b.OuterWidth;
-    return w;
+    return static_cast<int>(std::clamp<long long>(w, -kMaxChartSide, kMaxChartSide));
 }
 
 namespace {
@@ -149,12 +150,15 @@ LedSpectrumLayout computeLayout(const LedSpectrumParams& p, int clientWidth, int
     const int w = layout.bevel;
     layout.inner = QRect(w, w, clientWidth - 2 * w, clientHeight - 2 * w);
     const int innerHeight = clientHeight - 2 * w;
-    layout.pitch = p.TickHeight + p.Spacing;
+    layout.pitch = static_cast<int>(
+        std::clamp<long long>(static_cast<long long>(p.TickHeight) + p.Spacing, INT_MIN, INT_MAX));
     layout.barWidth = p.BarWidth;
     layout.barSpacing = p.BarSpacing;
     layout.tickHeight = p.TickHeight;
     // Without a positive pitch there are no segments and the height is left alone.
-    layout.n = layout.pitch > 0 ? std::max(0, (innerHeight + p.Spacing) / layout.pitch) : 0;
+    layout.n = layout.pitch > 0
+                   ? static_cast<int>(std::max(0LL, (static_cast<long long>(innerHeight) + p.Spacing) / layout.pitch))
+                   : 0;
 
     layout.inactiveStrip = stripRows(innerHeight, layout.n, layout.pitch, p.Percent1, p.Percent2, p.PlainColors,
                                      p.Low[0], p.Low[1], p.Low[2]);

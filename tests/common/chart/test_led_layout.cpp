@@ -39,6 +39,7 @@ TEST(LedBevel, WidthAddsTheFramesThatAreThere) {
         {"invisible", hidden, 0},
         {"flat", flat, 1},
         {"everything", everything, 3 + 1 + 1 + 2 + 1 + 4 + 1},
+        {"absurd", LedBevelData{.BorderWidth = INT_MAX}, kMaxChartSide},
     };
     for (const auto& c : cases) EXPECT_EQ(bevelWidth(c.bevel), c.width) << c.name;
 }
@@ -133,7 +134,8 @@ TEST(LedLayout, OddValuesStayBoundedAndDrawable) {
     struct Case { const char* name; int barWidth, barSpacing, tick, spacing, columns; };
     const Case cases[] = {
         {"huge bar width", INT_MAX, 1, 1, 1, 3},
-        {"huge tick", 8, 1, INT_MAX - 1, 1, 3},
+        {"huge tick", 8, 1, INT_MAX, 1, 3},
+        {"huge spacing", 8, 1, 1, INT_MAX, 3},
         {"no pitch", 8, 1, 1, -1, 3},
         {"negative pitch", 8, 1, 1, -5, 3},
         {"overlapping columns", 8, -20, 3, -1, 5},
