@@ -3,7 +3,8 @@
 // navigation, the reference choice, and the buttons that open the other windows.
 #include "data/AppContext.h"
 #include "evaluation/Evaluation.h"
-#include "mainwindow/Chart.h"
+#include "chart/TLedBitmapButton.h"
+#include "chart/TLedSpectrum.h"
 
 #include <QWidget>
 
