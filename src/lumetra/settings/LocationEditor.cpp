@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "settings/NumberField.h"
 #include "settings/SettingsDialog.h"
 
 #include <QFrame>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -34,6 +34,7 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     setObjectName("TForm3");
     setWindowTitle("Lumetra - Globalstrahlung");
     setFixedSize(670, 368);
+    setFont(dialogFont());
     buildFields();
     buildList();
 
@@ -60,13 +61,9 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
 
 QLineEdit* LocationEditor::addNumberField(const QString& name, int left, int top, int width,
                                           int maxLength, bool decimal) {
-    auto* edit = new QLineEdit("0", this);
-    edit->setObjectName(name);
+    QLineEdit* edit = makeNumberField(this, name, maxLength, decimal);
+    edit->setText("0");
     edit->setGeometry(left, top, width, kFieldHeight);
-    edit->setAlignment(Qt::AlignRight);
-    const QString pattern = decimal ? QString("^(?=.{0,%1}$)[0-9]*,?[0-9]*$").arg(maxLength)
-                                    : QString("^[0-9]{0,%1}$").arg(maxLength);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
     return edit;
 }
 

@@ -5,6 +5,7 @@
 #include "base/Files.h"
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
+#include "settings/NumberField.h"
 #include "ui/Dialogs.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace lumetra {
 namespace {
@@ -62,6 +62,7 @@ SettingsDialog::SettingsDialog(AppContext& context, QWidget* parent)
     setObjectName("TForm2");
     setWindowTitle("Lumetra - Einstellungen");
     setFixedSize(658, 394);
+    setFont(dialogFont());
     timer1_.setObjectName("Timer1");
     timer1_.setInterval(kUploadIntervalMs);
     connect(&timer1_, &QTimer::timeout, this, &SettingsDialog::Timer1Timer);
@@ -80,14 +81,8 @@ SettingsDialog::~SettingsDialog() {
 
 QLineEdit* SettingsDialog::addNumberField(const char* name, int left, int top, int width,
                                           int maxLength, bool decimal) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
+    QLineEdit* edit = makeNumberField(this, name, maxLength, decimal);
     edit->setGeometry(left, top, width, kFieldHeight);
-    edit->setAlignment(Qt::AlignRight);
-    // The length is checked here, not by maxLength, which would cut texts loaded from the file.
-    const QString pattern = decimal ? QString("^(?=.{0,%1}$)[0-9]*,?[0-9]*$").arg(maxLength)
-                                    : QString("^[0-9]{0,%1}$").arg(maxLength);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
     return edit;
 }
 
@@ -111,9 +106,9 @@ void SettingsDialog::buildPlantFields() {
     boxes_[index(SettingsSwitch::Display)] =
         addCheckBox("inactiveChartBox", "Inaktives Diagramm anzeigen", 16, 88, 260);
     boxes_[index(SettingsSwitch::Bak)] =
-        addCheckBox("autoBackupBox", "Automatische Datensicherung bei Programmende", 16, 112, 300);
+        addCheckBox("autoBackupBox", "Automatische Datensicherung bei Programmende", 16, 112, 320);
 
-    addLabel(this, "Durchschnittliche Globalstrahlung  (%) Monatsmittelwert", 352, 92);
+    addLabelBefore(this, "Durchschnittliche Globalstrahlung  (%) Monatsmittelwert", 649, 92);
     addLabelBefore(this, "Standort:", 402, 114);
     locationField_ = new QComboBox(this);
     locationField_->setObjectName("locationField");

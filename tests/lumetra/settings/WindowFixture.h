@@ -18,19 +18,28 @@
 
 namespace lumetra::test {
 
-inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "settings_gui_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
+// One application for the whole run, gone before the statics are destroyed.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = new QApplication(argc_, argv_); }
+    void TearDown() override {
+        delete app_;
+        app_ = nullptr;
+    }
+
+private:
+    int argc_ = 1;
+    char name_[18] = "settings_gui_test";
+    char* argv_[2] = {name_, nullptr};
+    QApplication* app_ = nullptr;
+};
+
+inline ::testing::Environment* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // A working directory with DATA, and both windows created in start-up order.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
-        app();
         Dialogs::setTestMode(true);
         dir.mkdir("DATA");
         context.dirs = {dir.path(), dir.file("DATA"), dir.path(), dir.path()};

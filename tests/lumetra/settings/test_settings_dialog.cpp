@@ -1,5 +1,7 @@
 #include "lumetra/settings/WindowFixture.h"
 
+#include "base/Clock.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -101,7 +103,7 @@ TEST_F(SettingsDialogTest, FailingOkKeepsTheDialogOpen) {
     click(settings.get(), "okButton");
     EXPECT_TRUE(settings->isVisible());
     ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0], "',' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(reporter.errors[0], cp1252FromUtf8("',' ist kein gültiger Gleitkommawert."));
     EXPECT_TRUE(dir.exists("LUMETRA.INI"));
     EXPECT_EQ(main.evaluations, 0);
 }
@@ -131,7 +133,9 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
         Dialogs::setNextFolder(fromCp1252(chosen));
         click(settings.get(), c.button);
         EXPECT_EQ(field(settings.get(), c.field)->text(), fromCp1252(chosen));
-        if (c.inUse) EXPECT_EQ(context.dirs.*c.inUse, chosen) << c.field;
+        if (c.inUse) {
+            EXPECT_EQ(context.dirs.*c.inUse, chosen) << c.field;
+        }
     }
     click(settings.get(), "cancelButton");
     EXPECT_FALSE(dir.exists("LUMETRA.INI"));
