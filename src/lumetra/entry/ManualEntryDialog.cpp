@@ -35,6 +35,10 @@ ManualEntryDialog::ManualEntryDialog(AppContext& context, QWidget* parent)
     setObjectName("TForm5");
     setWindowTitle("Lumetra - Datenerfassung");
     setFixedSize(300, 239);
+    // The layout was made for a narrow 11-pixel font; wider ones run "Erbrachte Energie:" into its field.
+    QFont narrow("Liberation Sans");
+    narrow.setPixelSize(11);
+    setFont(narrow);
 
     label(this, "Datum:", 8, 11);
     dateEdit_ = new QLineEdit(this);
