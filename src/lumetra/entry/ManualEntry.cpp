@@ -26,6 +26,7 @@ void ManualEntry::neu(EntryFields& fields) {
 void ManualEntry::add(EntryFields& fields) {
     if (fields.energy.empty()) fields.energy = "0";
     const std::string id = formatDateId(strToDate(fields.date));
+    strToFloat(fields.energy);  // the evaluation would stop at it on every run
     DailyYieldList& list = context_.yields;
     for (int i = 0; i < list.count(); ++i)
         if (list.field(i, DailyYieldList::Datum) == fields.date) return;
@@ -55,6 +56,9 @@ void ManualEntry::rowDoubleClicked(int row, EntryFields& fields) {
 void ManualEntry::change(EntryFields& fields) {
     if (fields.energy.empty()) fields.energy = "0";
     if (fields.date.empty()) return;
+    // Checked like "Hinzufügen": a stored non-date would stop every later evaluation.
+    strToDate(fields.date);
+    strToFloat(fields.energy);
     // The id stays: the line keeps its place by its old date until the next refill.
     context_.yields.setField(rememberedRow_, DailyYieldList::Datum, fields.date);
     context_.yields.setField(rememberedRow_, DailyYieldList::Leistung, fields.energy);

@@ -31,11 +31,13 @@ public:
     bool fillFromFileIfExists();
 
     void neu(EntryFields& fields);
-    // Throws "'%s' ist kein gültiges Datum"; a day already listed is refused silently.
+    // Throws "'%s' ist kein gültiges Datum" or "'%s' ist kein gültiger Gleitkommawert";
+    // a day already listed is refused silently.
     void add(EntryFields& fields);
     void rowClicked(int row);
     // row < 0: no row selected, nothing happens.
     void rowDoubleClicked(int row, EntryFields& fields);
+    // Same checks as add; the row keeps its id.
     void change(EntryFields& fields);
     // selectedRow < 0: nothing removed, the list is still written.
     void remove(int selectedRow);

@@ -101,8 +101,10 @@ void ManualEntryDialog::openFromMainWindow() {
 void ManualEntryDialog::acceptDate(const std::string& dateText) { dateEdit_->setText(fromCp1252(dateText)); }
 
 EntryFields ManualEntryDialog::fields() const {
-    EntryFields f{toCp1252(dateEdit_->text()), toCp1252(energyEdit_->text())};
-    // The mask's separators alone are an empty field.
+    // Unfilled mask places stay blanks, so a half-typed date keeps its positions and fails
+    // the conversion instead of being stored as "1.04.2008".
+    EntryFields f{toCp1252(dateEdit_->displayText().replace(QLatin1Char('_'), QLatin1Char(' '))),
+                  toCp1252(energyEdit_->text())};
     if (f.date.find_first_not_of(". ") == std::string::npos) f.date.clear();
     return f;
 }

@@ -103,6 +103,30 @@ TEST_F(ManualEntryTest, ChangeKeepsTheOldIdAndSortsByItAfterTheNextFill) {
     EXPECT_EQ(data(), "20080410;20.04.2008;0\r\n");
 }
 
+TEST_F(ManualEntryTest, AddAndChangeRefuseTextsTheEvaluationCannotRead) {
+    writeData("20080410;10.04.2008;4\r\n");
+    entry.fillFromFileIfExists();
+    struct Case { EntryFields fields; std::string message; };
+    const Case cases[] = {
+        {{"31.04.2008", "1"}, notADate("31.04.2008")},
+        {{"1 .04.2008", "1"}, notADate("1 .04.2008")},
+        {{"11.04.2008", ","}, cp1252FromUtf8("',' ist kein gültiger Gleitkommawert.")},
+    };
+    for (const auto& c : cases) {
+        for (bool adding : {true, false}) {
+            EntryFields f = c.fields;
+            try {
+                adding ? entry.add(f) : entry.change(f);
+                ADD_FAILURE() << c.fields.date << " " << c.fields.energy;
+            } catch (const LumetraError& e) {
+                EXPECT_EQ(completeErrorText(e.what()), c.message);
+            }
+        }
+    }
+    EXPECT_EQ(context.yields.lines(), std::vector<std::string>{"20080410;10.04.2008;4"});
+    EXPECT_EQ(data(), "20080410;10.04.2008;4\r\n");
+}
+
 TEST_F(ManualEntryTest, DeleteWithoutSelectionWritesTheUnchangedList) {
     writeData("20080412;12.04.2008;5\n20080410;10.04.2008;4");  // LF, unsorted, no final line end
     entry.fillFromFileIfExists();
@@ -226,7 +250,14 @@ TEST_F(ManualEntryDialogTest, InvalidOrEmptyDateFieldIsReported) {
     dlg.addButtonClick();
     edit("dateEdit")->clear();  // only the mask's separators remain
     dlg.addButtonClick();
-    EXPECT_EQ(reporter.errors, (std::vector<std::string>{notADate("31.04.2008"), notADate("")}));
+    edit("dateEdit")->setFocus();
+    edit("dateEdit")->setCursorPosition(0);
+    QTest::keyClicks(edit("dateEdit"), "1");
+    edit("dateEdit")->setCursorPosition(3);
+    QTest::keyClicks(edit("dateEdit"), "042008");  // day half typed
+    dlg.addButtonClick();
+    EXPECT_EQ(reporter.errors,
+              (std::vector<std::string>{notADate("31.04.2008"), notADate(""), notADate("1 .04.2008")}));
     EXPECT_EQ(context.yields.count(), 0);
 }
 
