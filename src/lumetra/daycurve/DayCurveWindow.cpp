@@ -59,8 +59,8 @@ DayCurveWindow::DayCurveWindow(AppContext& context, QWidget* parent)
     chart_->fullPaint();
     connect(chart_, &TLedSpectrum::pointerMoved, this, &DayCurveWindow::LedSpectrum1MouseMove);
 
-    // Right edge at 448.
-    label1_ = boldLabel(this, "Label1", QRect(248, 253, 200, 16));
+    // Right edge at 448, clear of the archive button so it never takes its clicks.
+    label1_ = boldLabel(this, "Label1", QRect(288, 253, 160, 16));
     label2_ = boldLabel(this, "Label2", QRect(288, 285, 160, 16));
 
     auto* ok = addButton("sButton6", "OK", QRect(8, 245, 49, 25));

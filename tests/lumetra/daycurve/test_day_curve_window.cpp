@@ -28,8 +28,9 @@ QApplication& qtApp() {
     static int argc = 1;
     static char name[] = "daycurve_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing it down after Qt's own statics crashes at exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class DayCurveWindowTest : public ::testing::Test {
