@@ -1,18 +1,37 @@
 #include "LumetraApp.h"
 
 #include "about/AboutBox.h"
-#include "base/Files.h"
+#include "datepicker/DatePickerDialog.h"
+#include "daycurve/DayCurveWindow.h"
+#include "entry/CsvImportDialog.h"
+#include "entry/ManualEntryDialog.h"
+#include "entry/PurposeDatePickerTarget.h"
 #include "mainwindow/MainWindow.h"
 #include "reporting/StatisticsDialog.h"
+#include "settings/FileTransfer.h"
+#include "settings/LocationEditor.h"
+#include "settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QScreen>
 
 namespace lumetra {
+namespace {
+
+void showWindow(QWidget* window) {
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
 
 LumetraApp::LumetraApp() = default;
 
 LumetraApp::~LumetraApp() {
+    // The windows refer to the context and the date target; they go first.
+    main_.reset();
     if (&ErrorReporter::current() == &reporter_) ErrorReporter::setCurrent(nullptr);
 }
 
@@ -23,41 +42,58 @@ void LumetraApp::start() {
     guarded([&] {
         main_ = std::make_unique<MainWindow>(context_);
         reporter_.setOwner(main_.get());
-        QObject::connect(main_.get(), &MainWindow::closed, qApp, &QCoreApplication::quit);
     });
     if (!main_) return;
+    QWidget* owner = main_.get();
 
-    // Settings dialog: loads LUMETRA.INI into its fields and takes the values over.
-    // Location editor: loads GLOBAL.DAT and takes the chosen location over.
-
+    guarded([&] { settings_ = new SettingsDialog(context_, owner); });
     guarded([&] {
-        about_ = new AboutBox("Lumetra+", main_.get());
+        if (settings_) locations_ = new LocationEditor(context_, *settings_, owner);
+    });
+    guarded([&] {
+        about_ = new AboutBox("Lumetra+", owner);
         main_->setAboutBox(about_);
     });
-
-    // Manual entry dialog: its creation fills the daily yields.
-    guarded([&] { loadDailyYields(); });
-
-    // Date picker: reads JAHRE.DAT.
-    // CSV import dialog.
-
+    guarded([&] { manualEntry_ = new ManualEntryDialog(context_, owner); });
     guarded([&] {
-        statistics_ = new StatisticsDialog(main_.get());
+        pickedDate_ = std::make_unique<PurposeDatePickerTarget>(context_, manualEntry_);
+        datePicker_ = new DatePickerDialog(context_.dirs.data, pickedDate_.get(), owner);
+        if (manualEntry_) manualEntry_->setDatePicker(datePicker_);
+    });
+    guarded([&] { csvImport_ = new CsvImportDialog(context_, owner); });
+    guarded([&] {
+        statistics_ = new StatisticsDialog(owner);
         main_->setStatisticsDialog(statistics_);
         main_->MonatClick();  // the first evaluation
     });
+    // The print preview window comes here; "Druck" of the statistics window will open it.
+    guarded([&] { dayCurve_ = new DayCurveWindow(context_, owner); });
 
-    // Print preview window.
-    // Day curve window.
-
+    connectMainWindow();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     main_->show();
 }
 
-void LumetraApp::loadDailyYields() {
-    const std::string path = findFileNoCase(context_.dirs.data, DailyYieldList::kFileName);
-    if (fileExists(path)) context_.yields.loadFromFile(path);
+void LumetraApp::connectMainWindow() {
+    MainWindow* main = main_.get();
+    // Each slot guards itself: no exception may unwind through the signal's frames.
+    auto open = [main](auto signal, auto action) {
+        QObject::connect(main, signal, main, [action] { guarded(action); });
+    };
+    open(&MainWindow::settingsRequested, [this] { showWindow(settings_); });
+    open(&MainWindow::datePickerRequested, [this] { showWindow(datePicker_); });
+    open(&MainWindow::manualEntryRequested, [this] {
+        if (manualEntry_) manualEntry_->openFromMainWindow();
+    });
+    open(&MainWindow::csvImportRequested, [this] {
+        if (csvImport_) csvImport_->openFromMainWindow();
+    });
+    open(&MainWindow::dayValuesRequested, [this] {
+        if (dayCurve_) dayCurve_->showDayValues();
+    });
+    main->setCloseHandler([this] { return backupOnClose(context_); });
+    QObject::connect(main, &MainWindow::closed, qApp, &QCoreApplication::quit);
 }
 
 }  // namespace lumetra

@@ -5,12 +5,17 @@
 
 #include <memory>
 
-class QWidget;
-
 namespace lumetra {
 
 class AboutBox;
+class CsvImportDialog;
+class DatePickerDialog;
+class DayCurveWindow;
+class LocationEditor;
 class MainWindow;
+class ManualEntryDialog;
+class PurposeDatePickerTarget;
+class SettingsDialog;
 class StatisticsDialog;
 
 class LumetraApp {
@@ -26,17 +31,31 @@ public:
 
     AppContext& context() { return context_; }
     MainWindow* mainWindow() const { return main_.get(); }
-    StatisticsDialog* statistics() const { return statistics_; }
+    // The secondary windows belong to the main window; null when their creation failed.
+    SettingsDialog* settings() const { return settings_; }
+    LocationEditor* locationEditor() const { return locations_; }
     AboutBox* about() const { return about_; }
+    ManualEntryDialog* manualEntry() const { return manualEntry_; }
+    DatePickerDialog* datePicker() const { return datePicker_; }
+    CsvImportDialog* csvImport() const { return csvImport_; }
+    StatisticsDialog* statistics() const { return statistics_; }
+    DayCurveWindow* dayCurve() const { return dayCurve_; }
 
 private:
-    void loadDailyYields();
+    void connectMainWindow();
 
     AppContext context_;
     MessageBoxReporter reporter_{kTitle};
+    std::unique_ptr<PurposeDatePickerTarget> pickedDate_;
     std::unique_ptr<MainWindow> main_;
-    AboutBox* about_ = nullptr;            // owned by the main window
+    SettingsDialog* settings_ = nullptr;
+    LocationEditor* locations_ = nullptr;
+    AboutBox* about_ = nullptr;
+    ManualEntryDialog* manualEntry_ = nullptr;
+    DatePickerDialog* datePicker_ = nullptr;
+    CsvImportDialog* csvImport_ = nullptr;
     StatisticsDialog* statistics_ = nullptr;
+    DayCurveWindow* dayCurve_ = nullptr;
 };
 
 }  // namespace lumetra

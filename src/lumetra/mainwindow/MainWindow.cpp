@@ -356,7 +356,9 @@ void MainWindow::LedSpectrum1MouseMove(int x) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (closeHandler_ && !guarded([&] { closeHandler_(); })) {
+    bool mayClose = true;
+    if (closeHandler_ && !guarded([&] { mayClose = closeHandler_(); })) mayClose = false;
+    if (!mayClose) {
         event->ignore();
         return;
     }

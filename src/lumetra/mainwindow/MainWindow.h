@@ -35,8 +35,8 @@ public:
     void Berechnung();
     void setStatisticsDialog(StatisticsDialog* dialog) { statistics_ = dialog; }
     void setAboutBox(QWidget* about) { about_ = about; }
-    // Runs before the window closes; an exception keeps it open (the backup on close).
-    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    // Runs before the window closes (the backup on close); false or an exception keeps it open.
+    void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
 
     // Handlers.
     void MonatClick();
@@ -90,7 +90,7 @@ private:
     Evaluation evaluation_;
     StatisticsDialog* statistics_ = nullptr;
     QWidget* about_ = nullptr;
-    std::function<void()> closeHandler_;
+    std::function<bool()> closeHandler_;
 
     QLabel* monthCaption_ = nullptr;  // Label14
     QLabel* yearCaption_ = nullptr;   // Label21

@@ -2,6 +2,12 @@
 
 #include "GuiTest.h"
 #include "about/AboutBox.h"
+#include "datepicker/DatePickerDialog.h"
+#include "daycurve/DayCurveWindow.h"
+#include "entry/CsvImportDialog.h"
+#include "entry/ManualEntryDialog.h"
+#include "settings/LocationEditor.h"
+#include "settings/SettingsDialog.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "mainwindow/MainWindow.h"
@@ -11,6 +17,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace lumetra;
@@ -81,6 +88,33 @@ TEST_F(LumetraAppTest, BadFirstEvaluationIsShownAndStartUpGoesOn) {
     EXPECT_TRUE(lumetra.mainWindow()->isVisible());
     EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "0 kWh");
     EXPECT_TRUE(lumetra.mainWindow()->findChild<QPushButton*>("StatistikButton")->isEnabled());
+}
+
+TEST_F(LumetraAppTest, EveryWindowIsCreatedOnceAndOpenedByItsButton) {
+    LumetraApp lumetra;
+    lumetra.start();
+    MainWindow* main = lumetra.mainWindow();
+    EXPECT_EQ(lumetra.context().settings, static_cast<SettingsFields*>(lumetra.settings()));
+    EXPECT_NE(lumetra.locationEditor(), nullptr);
+    EXPECT_NE(lumetra.dayCurve(), nullptr);
+    struct Case { const char* button; QWidget* window; };
+    const Case cases[] = {
+        {"EinstellungenButton", lumetra.settings()},
+        {"ManuelleDatenerfassungButton", lumetra.manualEntry()},
+        {"ImportCsvButton", lumetra.csvImport()},
+        {"StatistikButton", lumetra.statistics()},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.window, nullptr) << c.button;
+        EXPECT_FALSE(c.window->isVisible()) << c.button;
+        main->findChild<QPushButton*>(c.button)->click();
+        EXPECT_TRUE(c.window->isVisible()) << c.button;
+        EXPECT_TRUE(main->isVisible());
+    }
+    main->findChild<QToolButton*>("sBitBtn4")->click();
+    EXPECT_TRUE(lumetra.datePicker()->isVisible());
+    EXPECT_EQ(lumetra.context().datePickerPurpose, "Tagesdatum");
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 }
 
 }  // namespace

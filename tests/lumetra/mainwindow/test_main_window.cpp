@@ -264,12 +264,15 @@ TEST_F(MainWindowTest, CloseRunsTheHandlerAndStaysOpenWhenItFails) {
     int closed = 0;
     QObject::connect(window.get(), &MainWindow::closed, [&] { ++closed; });
     window->show();
-    window->setCloseHandler([] { throw LumetraError("Datei x kann nicht erstellt werden"); });
+    window->setCloseHandler([]() -> bool { throw LumetraError("Datei x kann nicht erstellt werden"); });
     click("ProgrammendeButton");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(closed, 0);
     EXPECT_EQ(reporter.errors.size(), 1u);
-    window->setCloseHandler([] {});
+    window->setCloseHandler([] { return false; });
+    click("ProgrammendeButton");
+    EXPECT_TRUE(window->isVisible());
+    window->setCloseHandler([] { return true; });
     click("ProgrammendeButton");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closed, 1);
