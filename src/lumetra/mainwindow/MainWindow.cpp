@@ -4,6 +4,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
+#include "ui/WindowFont.h"
 #include "reporting/StatisticsDialog.h"
 
 #include <QCloseEvent>
@@ -95,9 +96,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(689, 450);
-    QFont small("Liberation Sans");
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(windowFont());
 
     buildTopRow();
     buildChartPanel();

@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,9 +19,7 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Lumetra - Statistik");
     setModal(false);
     setFixedSize(655, 324);
-    QFont small("Liberation Sans");
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(windowFont());
 
     struct Row {
         int top;

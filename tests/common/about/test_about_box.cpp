@@ -1,5 +1,7 @@
 #include "about/AboutBox.h"
 
+#include "support/QtApp.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -10,10 +12,7 @@ using namespace lumetra;
 namespace {
 
 TEST(AboutBox, CarriesTheProgramNameAndHidesOnOk) {
-    int argc = 1;
-    char arg0[] = "test";
-    char* argv[] = {arg0, nullptr};
-    QApplication app(argc, argv);
+    test::qtApp();
     for (const char* name : {"Lumetra+", "Lumetra-Web"}) {
         AboutBox box(name);
         EXPECT_EQ(box.objectName(), "TForm4");

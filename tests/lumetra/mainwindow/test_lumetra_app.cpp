@@ -1,6 +1,6 @@
 #include "mainwindow/LumetraApp.h"
 
-#include "GuiTest.h"
+#include "support/QtApp.h"
 #include "about/AboutBox.h"
 #include "datepicker/DatePickerDialog.h"
 #include "daycurve/DayCurveWindow.h"
@@ -27,7 +27,7 @@ namespace {
 class LumetraAppTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::guiApp();
+        test::qtApp();
         Dialogs::setTestMode(true);
         Dialogs::shownMessages().clear();
         Clock::setToday({2024, 5, 20});

@@ -1,6 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
-#include "GuiTest.h"
+#include "support/QtApp.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -21,7 +21,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::guiApp();
+        test::qtApp();
         Dialogs::setTestMode(true);
         Clock::setToday({2024, 5, 20});
         window = std::make_unique<MainWindow>(context);

@@ -1,6 +1,6 @@
 #include "reporting/StatisticsDialog.h"
 
-#include "GuiTest.h"
+#include "support/QtApp.h"
 #include "base/Cp1252.h"
 
 #include <QLabel>
@@ -12,7 +12,7 @@ using namespace lumetra;
 namespace {
 
 TEST(StatisticsDialog, ValueLabelsStartCaptionsAndPlaces) {
-    test::guiApp();
+    test::qtApp();
     StatisticsDialog dialog;
     EXPECT_EQ(dialog.objectName(), "TForm8");
     EXPECT_EQ(dialog.windowTitle(), "Lumetra - Statistik");
@@ -44,7 +44,7 @@ TEST(StatisticsDialog, ValueLabelsStartCaptionsAndPlaces) {
 }
 
 TEST(StatisticsDialog, FiguresAndButtons) {
-    test::guiApp();
+    test::qtApp();
     StatisticsDialog dialog;
     dialog.setFigure(Figure::Label25, "     12.50 Euro");
     EXPECT_EQ(dialog.valueLabel(Figure::Label25)->text(), "     12.50 Euro");
