@@ -5,6 +5,7 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "base/Errors.h"
 #include "data/AppContext.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"

@@ -85,14 +85,16 @@ TEST(ReportPainter, LongLinesWrapAtBlanksOrMidWord) {
     const Pdf pdf = paintPdf({words, unbroken, "   Z\xE4hlerstand:___"});
     ASSERT_EQ(pdf.pages, 1);
     const QStringList lines = pdf.pageTexts[0].split(u'\n', Qt::SkipEmptyParts);
-    // header, 210 characters of words on 3 lines, 200 x on 3 lines (87 characters fit),
+    // header, 210 characters of words on 3 lines, 200 x on 3 lines (about 87 characters fit),
     // the umlaut line
     ASSERT_EQ(lines.size(), 8) << pdf.pageTexts[0].toStdString();
     EXPECT_TRUE(lines[1].trimmed().startsWith("wort10 wort11"));
     EXPECT_TRUE(lines[1].trimmed().endsWith(u"wort21"));  // broken at a blank, not mid-word
     EXPECT_TRUE(lines[2].trimmed().startsWith("wort22"));
     EXPECT_TRUE(lines[3].trimmed().endsWith("wort39"));
-    EXPECT_EQ(lines[4].trimmed().size(), 87);
+    // Font rounding at the device's resolution may cost a character.
+    EXPECT_GE(lines[4].trimmed().size(), 86);
+    EXPECT_LE(lines[4].trimmed().size(), 87);
     EXPECT_EQ(lines[4].trimmed().size() + lines[5].trimmed().size() + lines[6].trimmed().size(), 200);
     EXPECT_EQ(lines[7].trimmed(), QString::fromUtf8("Zählerstand:___"));
 }

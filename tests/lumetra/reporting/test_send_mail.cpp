@@ -28,7 +28,7 @@ protected:
     }
     void onlyEmptyPath() { qputenv("PATH", QByteArray::fromStdString(bin.file("bin"))); }
     QStringList recordedArgs() const {
-        return fromCp1252(bin.read("bin/args.txt")).split(u'\n', Qt::SkipEmptyParts);
+        return QString::fromStdString(bin.read("bin/args.txt")).split(u'\n', Qt::SkipEmptyParts);
     }
     // Waits until the hand-off started by "Versenden" is over.
     bool waitForMail() {
@@ -106,11 +106,16 @@ TEST_F(SendMailTest, FailuresShowTheMailError) {
     };
     for (const Case& c : cases) {
         Dialogs::setTestMode(true);
-        if (c.installed) fakeXdgEmail(c.tail);
-        else onlyEmptyPath();
+        if (c.installed) {
+            fakeXdgEmail(c.tail);
+        } else {
+            onlyEmptyPath();
+        }
         window->showReport(demoReportInput());
         window->sendClick();
-        if (c.installed) ASSERT_TRUE(waitForMail()) << c.what;
+        if (c.installed) {
+            ASSERT_TRUE(waitForMail()) << c.what;
+        }
         ASSERT_EQ(Dialogs::shownMessages().size(), 1) << c.what;
         const ShownMessage m = Dialogs::shownMessages().front();
         EXPECT_EQ(m.caption, "Fehler") << c.what;
