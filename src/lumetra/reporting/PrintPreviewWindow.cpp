@@ -158,7 +158,8 @@ void PrintPreviewWindow::openClick() {
         const QString name = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
                                                    fromCp1252(context_.dirs.data), kFilter);
         if (name.isEmpty()) return;
-        document_.lines.clear();
+        // Read first: a failed open keeps the document that the page view still shows, so
+        // a later save or mail cannot silently send an empty report.
         document_.lines = loadReportFile(toCp1252(name));
         layOut();
     });
