@@ -2,7 +2,12 @@
 // The print preview (TForm9): holds the report document, shows it as pages, prints it,
 // saves and opens statistics files and mails the report.
 //
-// The statistics window's "Druck" calls showReport(input) inside its guarded handler.
+// The statistics window's "Druck", inside its guarded handler:
+//     ReportInput input;
+//     for (const std::string& name : reportLabelNames()) input.labels[name] = <label text>;
+//     input.monthName = ...; input.year = ...;        // as the main window shows them
+//     fillReportInputFromContext(input, context);    // day values, price, CO2 factor
+//     preview->showReport(input);                     // throws on a non-number
 #include "BuildReport.h"
 #include "ReportDocument.h"
 #include "SendMail.h"

@@ -45,7 +45,7 @@ TEST(Rtf, WriterIsSevenBitWithCourierNew) {
     for (unsigned char c : rtf) EXPECT_LT(c, 0x80);
 }
 
-// The same lines, as word processors write them.
+// The same lines, as word processors write them (LibreOffice files made by its converter).
 TEST(Rtf, ReadsWhatWordProcessorsWrite) {
     const Lines sample = {"",
                           "   Durchschnittlicher Tagesenergieertrag:        12.34 kWh        ",
@@ -59,7 +59,7 @@ TEST(Rtf, ReadsWhatWordProcessorsWrite) {
         Lines expected;
     } cases[] = {
         {"libreoffice_report.rtf", sample},
-        {"wordpad_report.rtf", sample},
+        {"wordpad_style_report.rtf", sample},  // written by hand after that program's habits
         {"libreoffice_breaks.rtf",
          {"Erste Zeile", u("zweite Zeile mit März"), u("Spalte zwei € 5 “x”")}},
     };
