@@ -1,12 +1,15 @@
 #include "LumetraApp.h"
 
 #include "about/AboutBox.h"
+#include "base/German.h"
 #include "datepicker/DatePickerDialog.h"
 #include "daycurve/DayCurveWindow.h"
 #include "entry/CsvImportDialog.h"
 #include "entry/ManualEntryDialog.h"
 #include "entry/PurposeDatePickerTarget.h"
 #include "mainwindow/MainWindow.h"
+#include "reporting/BuildReport.h"
+#include "reporting/PrintPreviewWindow.h"
 #include "reporting/StatisticsDialog.h"
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
@@ -63,16 +66,28 @@ void LumetraApp::start() {
     guarded([&] { csvImport_ = new CsvImportDialog(context_, owner); });
     guarded([&] {
         statistics_ = new StatisticsDialog(owner);
+        statistics_->setPrintHandler([this] { printStatistics(); });
         main_->setStatisticsDialog(statistics_);
         main_->MonatClick();  // the first evaluation
     });
-    // The print preview window comes here; "Druck" of the statistics window will open it.
+    guarded([&] { preview_ = new PrintPreviewWindow(context_, owner); });
     guarded([&] { dayCurve_ = new DayCurveWindow(context_, owner); });
 
     connectMainWindow();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     main_->show();
+}
+
+// "Druck": the report from the statistics window's labels and the month's day values.
+void LumetraApp::printStatistics() {
+    if (!preview_) return;
+    ReportInput input;
+    for (const std::string& name : reportLabelNames()) input.labels[name] = statistics_->labelText(name);
+    input.monthName = germanMonthName(context_.evaluation.selectedMonth);
+    input.year = std::to_string(context_.evaluation.selectedYear);
+    fillReportInputFromContext(input, context_);
+    preview_->showReport(input);
 }
 
 void LumetraApp::connectMainWindow() {

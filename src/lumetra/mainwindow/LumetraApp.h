@@ -14,6 +14,7 @@ class DayCurveWindow;
 class LocationEditor;
 class MainWindow;
 class ManualEntryDialog;
+class PrintPreviewWindow;
 class PurposeDatePickerTarget;
 class SettingsDialog;
 class StatisticsDialog;
@@ -39,10 +40,12 @@ public:
     DatePickerDialog* datePicker() const { return datePicker_; }
     CsvImportDialog* csvImport() const { return csvImport_; }
     StatisticsDialog* statistics() const { return statistics_; }
+    PrintPreviewWindow* printPreview() const { return preview_; }
     DayCurveWindow* dayCurve() const { return dayCurve_; }
 
 private:
     void connectMainWindow();
+    void printStatistics();
 
     AppContext context_;
     MessageBoxReporter reporter_{kTitle};
@@ -55,6 +58,7 @@ private:
     DatePickerDialog* datePicker_ = nullptr;
     CsvImportDialog* csvImport_ = nullptr;
     StatisticsDialog* statistics_ = nullptr;
+    PrintPreviewWindow* preview_ = nullptr;
     DayCurveWindow* dayCurve_ = nullptr;
 };
 

@@ -136,6 +136,11 @@ std::string StatisticsDialog::figureText(Figure figure) const {
 
 QLabel* StatisticsDialog::valueLabel(Figure figure) const { return values_[static_cast<int>(figure)]; }
 
+std::string StatisticsDialog::labelText(const std::string& objectName) const {
+    const QLabel* label = findChild<QLabel*>(QString::fromLatin1(objectName.c_str()));
+    return label ? toCp1252(label->text()) : std::string();
+}
+
 void StatisticsDialog::OKClick() { hide(); }
 
 void StatisticsDialog::DruckClick() {

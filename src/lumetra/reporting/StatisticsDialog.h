@@ -20,6 +20,8 @@ public:
     void setFigure(Figure figure, const std::string& text);
     std::string figureText(Figure figure) const;
     QLabel* valueLabel(Figure figure) const;
+    // Any label's text by its control name ("Label5"); empty when there is none.
+    std::string labelText(const std::string& objectName) const;
 
     // "Druck" runs this (the report builder).
     void setPrintHandler(std::function<void()> handler) { printHandler_ = std::move(handler); }

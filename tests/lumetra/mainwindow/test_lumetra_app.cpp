@@ -11,11 +11,14 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "mainwindow/MainWindow.h"
+#include "reporting/PrintPreviewWindow.h"
 #include "reporting/StatisticsDialog.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -59,6 +62,16 @@ TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
     EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "   14.50 kWh");
     EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label11), "    4.00 kWh");
     EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(), static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    lumetra.statistics()->findChild<QPushButton*>("DruckButton")->click();
+    ASSERT_NE(lumetra.printPreview(), nullptr);
+    EXPECT_TRUE(lumetra.printPreview()->isVisible());
+    EXPECT_GT(lumetra.printPreview()->pageCount(), 0);
+    // The month's figures reach the report as the window shows them.
+    const auto& lines = lumetra.printPreview()->document().lines;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("   14.50 kWh") != std::string::npos; }));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
     lumetra.mainWindow()->findChild<QPushButton*>("InfoButton")->click();
