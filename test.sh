@@ -1,26 +1,36 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test.
-#   ./test.sh             normal build in build/
-#   ./test.sh --sanitize  address and undefined-behaviour sanitizers, in build-sanitize/
+#   ./test.sh               normal build in build/
+#   ./test.sh --sanitize    address and undefined-behaviour sanitizers, in build-sanitize/
+#   ./test.sh --fuzz SECS   builds the libFuzzer targets with clang in build-fuzz/ and runs
+#                           each for SECS seconds, two at a time (not part of CI)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=normal
 case "${1:-}" in
   --sanitize) mode=sanitize ;;
+  --fuzz) mode=fuzz; seconds="${2:?usage: $0 --fuzz SECONDS}" ;;
   "") ;;
-  *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--sanitize | --fuzz SECONDS]" >&2; exit 2 ;;
 esac
 
 ./scripts/deps.sh
 
-if [ "$mode" = sanitize ]; then
-  dir=build-sanitize
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=ON -DLUMETRA_BUILD_BENCH=OFF >/dev/null
-else
-  dir=build
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+case "$mode" in
+  normal)
+    dir=build
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    ;;
+  sanitize)
+    dir=build-sanitize
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=ON -DLUMETRA_BUILD_BENCH=OFF >/dev/null
+    ;;
+  fuzz)
+    ./scripts/deps.sh --fuzz
+    exec ./scripts/fuzz.sh "$seconds"
+    ;;
+esac
 cmake --build "$dir" --parallel "$(nproc)"
 cd "$dir"
 ctest --output-on-failure --parallel "$(nproc)"

@@ -8,7 +8,13 @@ PACKAGES=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xdg-utils nginx
+  desktop-file-utils appstream
 )
+
+# Only for ./test.sh --fuzz: libFuzzer comes with clang.
+if [ "${1:-}" = --fuzz ]; then
+  PACKAGES=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
