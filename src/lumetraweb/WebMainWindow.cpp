@@ -45,6 +45,9 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     setObjectName("TForm1");
     setWindowTitle("Lumetra-Web");
     setFixedSize(464, 318);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(221, 218, 210));

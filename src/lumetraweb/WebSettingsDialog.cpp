@@ -62,6 +62,9 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     setObjectName("TForm2");
     setWindowTitle("Lumetra-Web Einstellungen");
     setFixedSize(337, 129);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     const WebSettingsValues design = designWebSettings();
     boldLabel(this, "Label1", "Quellverzeichnis", 8, 8);
