@@ -14,6 +14,7 @@ viewer=${LUMETRAWEB:-$here/../build/src/lumetraweb/lumetraweb}
 "$here/web-server.sh" "$upload" "$scratch/nginx" "$port" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
+trap 'exit 130' INT TERM
 
 for _ in $(seq 50); do
   (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break

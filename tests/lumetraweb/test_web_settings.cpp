@@ -44,3 +44,29 @@ TEST(WebSettingsFile, PeriodIsPulledIntoRange) {
 
 }  // namespace
 }  // namespace lumetra
+
+#include "ConnectionState.h"
+
+namespace lumetra {
+namespace {
+
+TEST(ConnectionState, KindFollowsTheLastMatchingFlag) {
+    const std::pair<int, const char*> cases[] = {
+        {0, ""}, {ConnectionFlag::Modem, "Modem"}, {ConnectionFlag::Modem | ConnectionFlag::Lan, "LAN"},
+        {ConnectionFlag::Lan | ConnectionFlag::Proxy, "Proxy"}, {ConnectionFlag::Modem | ConnectionFlag::ModemBusy, "Modem Busy"}};
+    for (auto [flags, kind] : cases) EXPECT_EQ(connectionKind(flags), kind) << flags;
+    EXPECT_EQ(connectedStatusText(0), " Internetverbindung :   Internetverbindung besteht");
+}
+
+TEST(ConnectionState, ALoopbackHostCountsAsConnectedOverLan) {
+    for (const char* host : {"127.0.0.1", "localhost", "[::1]", "127.1.2.3"}) {
+        const ConnectionState s = SystemConnectionProbe().query(host);
+        EXPECT_TRUE(s.connected) << host;
+        EXPECT_TRUE(s.flags & ConnectionFlag::Lan) << host;
+    }
+    EXPECT_FALSE(isLoopbackHost("solar.example"));
+    EXPECT_FALSE(isLoopbackHost(""));
+}
+
+}  // namespace
+}  // namespace lumetra

@@ -222,6 +222,16 @@ TEST_F(WebViewerTest, ASilentServerNeitherHoldsTheWindowNorStacksRefreshes) {
     EXPECT_EQ(litColumns().size(), 95u);
 }
 
+TEST_F(WebViewerTest, ATempFileThatCannotBeCreatedStopsBeforeTheRequest) {
+    writeIni();
+    dir.mkdir("TEMP.CSV");
+    start();
+    refresh();
+    ASSERT_EQ(errors.errors.size(), 1u);
+    EXPECT_EQ(errors.errors[0], cp1252FromUtf8("Datei " + dir.file("TEMP.CSV") + " kann nicht erstellt werden."));
+    EXPECT_TRUE(server.requests().empty());
+}
+
 TEST_F(WebViewerTest, ARefusedPortIsASocketError) {
     quint16 port;
     {
