@@ -26,7 +26,7 @@ run_one() {
   return $rc
 }
 export -f run_one
-export dir seconds
+export dir seconds seeds
 status=0
 printf '%s\n' $targets | xargs -P 2 -I{} bash -c 'run_one {}' || status=1
 exit $status
