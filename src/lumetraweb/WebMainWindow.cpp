@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace lumetra {
@@ -72,10 +71,15 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     black.setColor(QPalette::Window, Qt::black);
     Panel1->setPalette(black);
 
-    LedSpectrum1 = new DayChartStandIn(Panel1);
+    LedSpectrum1 = new TLedSpectrum(Panel1);
     LedSpectrum1->setObjectName("LedSpectrum1");
-    LedSpectrum1->setGeometry(4, 4, 441, 225);
-    LedSpectrum1->installEventFilter(this);
+    LedSpectrum1->setGeometry(4, 4, 441, 226);  // sizes itself to 441 x 225
+    applyBlackBevel(*LedSpectrum1);
+    LedSpectrum1->setColumns(FetchedDay::kColumns);
+    LedSpectrum1->setBarWidth(2);
+    LedSpectrum1->setMaxValue(100);
+    LedSpectrum1->setMarkerVisible(true);
+    connect(LedSpectrum1, &TLedSpectrum::pointerMoved, this, [this](int x, int) { LedSpectrum1MouseMove(x); });
 
     ListBox = new QListWidget(Panel1);
     ListBox->setObjectName("ListBox");
@@ -159,7 +163,7 @@ void WebMainWindow::showDay(double pacMax) {
     FetchedDay fresh;
     const bool existed = readFetchedDay(tempPath(), pacMax, fresh);
     day_ = std::move(fresh);
-    for (int i = 0; i < FetchedDay::kColumns; ++i) LedSpectrum1->setValue(i, day_.curve[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < FetchedDay::kColumns; ++i) LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
     for (const std::string& line : day_.lines.lines()) ListBox->addItem(fromCp1252(line));
     if (existed) Label2->clear();
 }
@@ -168,12 +172,6 @@ void WebMainWindow::LedSpectrum1MouseMove(int x) {
     if (x <= 5 || x >= 431) return;
     const int column = (x + 2) / 3 - 2;
     Label2->setText(fromCp1252(day_.pacTexts[static_cast<std::size_t>(column)] + " Watt"));
-}
-
-bool WebMainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == LedSpectrum1 && event->type() == QEvent::MouseMove)
-        LedSpectrum1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace lumetra

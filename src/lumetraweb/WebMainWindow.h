@@ -1,10 +1,10 @@
 #pragma once
 // The web viewer's main window (TForm1): the date, the day chart, the refresh.
 #include "ConnectionState.h"
-#include "DayChartStandIn.h"
 #include "FetchWorker.h"
 #include "FetchedDay.h"
 #include "WebInterfaces.h"
+#include "chart/TLedSpectrum.h"
 
 #include <QWidget>
 
@@ -43,10 +43,7 @@ public:
     bool refreshWaiting() const { return refreshWaiting_; }
     const FetchedDay& day() const { return day_; }
     std::string tempPath() const;
-    DayChartStandIn* chart() const { return LedSpectrum1; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    TLedSpectrum* chart() const { return LedSpectrum1; }
 
 private:
     void startRefresh();
@@ -65,7 +62,7 @@ private:
     QPushButton* sBitBtn4;
     QLabel* Label2;
     QFrame* Panel1;
-    DayChartStandIn* LedSpectrum1;
+    TLedSpectrum* LedSpectrum1;
     QListWidget* ListBox;
     QPushButton* LMDButton1;
     QPushButton* LMDButton2;

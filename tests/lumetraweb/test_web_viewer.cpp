@@ -67,7 +67,7 @@ protected:
     std::vector<int> litColumns() {
         std::vector<int> lit;
         for (int i = 0; i < 144; ++i)
-            if (window().chart()->value(i) != 0) lit.push_back(i);
+            if (window().chart()->Items(i).Value() != 0) lit.push_back(i);
         return lit;
     }
 
@@ -107,10 +107,10 @@ TEST_F(WebViewerTest, FetchesAndShowsTheDay) {
     ASSERT_EQ(lit.size(), 95u);
     EXPECT_EQ(lit.front(), 25);
     EXPECT_EQ(lit.back(), 119);
-    EXPECT_EQ(window().chart()->value(25), 1);   // 10.5 W of 1000
-    EXPECT_EQ(window().chart()->value(119), 95);  // 950.5 W
+    EXPECT_EQ(window().chart()->Items(25).Value(), 1);   // 10.5 W of 1000
+    EXPECT_EQ(window().chart()->Items(119).Value(), 95);  // 950.5 W
     EXPECT_EQ(label("Label2"), "");
-    EXPECT_TRUE(window().chart()->showInactive());  // Display=0
+    EXPECT_TRUE(window().chart()->ShowInactive());  // Display=0
 
     // Hover: X = 6 is column 0; X = 84 column 26; 5 and 431 change nothing.
     const std::pair<int, QString> hover[] = {{6, "0,000 Watt"}, {84, "20.5 Watt"}, {5, "20.5 Watt"},
