@@ -9,6 +9,7 @@
 #include "base/German.h"
 #include "dayfile/DayFileName.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -139,7 +140,8 @@ void WebMainWindow::startRefresh() {
     LedSpectrum1->setShowInactive(!settings_->hideInactive());
 
     const std::string path = tempPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    // Paths are Windows-1252 text; the file system wants its own encoding.
+    std::FILE* file = std::fopen(QFile::encodeName(fromCp1252(path)).constData(), "wb");
     if (!file) fail(msg::CannotCreate, path);
     fetching_ = true;
     worker_->start(url, file, path, this,

@@ -98,6 +98,7 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     SpinEdit1->setValue(periodMinutes(design.time));
 
     Timer1.setObjectName("Timer1");
+    Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may drift by 5 % of the period
     Timer1.setInterval(1000);
     Timer1.start();
 
