@@ -162,6 +162,19 @@ TEST_F(LedSpectrumTest, RangeChangesPullColumnsIntoTheRange) {
     EXPECT_EQ(chart.Items(3).Value(), 1000);
 }
 
+TEST_F(LedSpectrumTest, RangeChangesRedrawEveryColumnOnTheNewScale) {
+    TLedSpectrum chart;
+    makeDayChart(chart);
+    chart.Items(0).setValue(50);
+    chart.Items(1).setValue(100);
+    chart.setMaxValue(200);
+    EXPECT_EQ(litRows(chart, 0), 27);
+    EXPECT_EQ(litRows(chart, 1), 54);
+    chart.setMinValue(50);
+    EXPECT_EQ(litRows(chart, 0), 0);
+    EXPECT_EQ(litRows(chart, 1), 35);  // percent 33
+}
+
 TEST_F(LedSpectrumTest, SizesItselfForTheViewsOfTheMainWindow) {
     TLedSpectrum chart;
     makeMonthChart(chart);

@@ -1,0 +1,44 @@
+#pragma once
+// The date picker (TForm11), shared by both programs. Created once, shown modeless; it keeps
+// its state between showings. A confirmed date goes to the target the program plugs in.
+#include "DatePicker.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace lumetra {
+
+class MonthCalendar;
+
+class DatePickerDialog : public QWidget {
+    Q_OBJECT
+public:
+    // `yearsDirectory` is where JAHRE.DAT is looked for; `target` is not owned and may be set later.
+    explicit DatePickerDialog(const std::string& yearsDirectory, DatePickerTarget* target = nullptr,
+                              QWidget* parent = nullptr);
+
+    void setTarget(DatePickerTarget* target) { target_ = target; }
+    const DatePickerModel& model() const { return model_; }
+
+    // Handlers, public for tests.
+    void yearBoxChange(const QString& text);
+    void monthBoxChange(const QString& text);
+    void calendarClick(int day);
+    void okButtonClick();
+    void cancelButtonClick();
+
+private:
+    void FormCreate(const std::string& yearsDirectory);
+
+    DatePickerModel model_;
+    DatePickerTarget* target_;
+    QComboBox* yearBox_;
+    QComboBox* monthBox_;
+    MonthCalendar* calendar_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+};
+
+}  // namespace lumetra

@@ -1,0 +1,66 @@
+#pragma once
+// A ';'-line list shown as columns of fields: black sunken panel, white text, 16-pixel rows,
+// no header, one selected row, and a separate scroll bar that follows the rows.
+#include "base/DelimitedLineList.h"
+
+#include <QAbstractTableModel>
+#include <QObject>
+#include <QRect>
+#include <vector>
+
+class QFrame;
+class QScrollBar;
+class QTableView;
+class QWidget;
+
+namespace lumetra {
+
+class LineListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    LineListModel(const DelimitedLineList& list, int columns, QObject* parent)
+        : QAbstractTableModel(parent), list_(list), columns_(columns) {}
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    void reload();
+
+private:
+    const DelimitedLineList& list_;
+    int columns_;
+};
+
+class LineListView : public QObject {
+    Q_OBJECT
+public:
+    // Column n shows field n; a width of 0 hides the column. Controls are children of `parent`.
+    LineListView(QWidget* parent, const DelimitedLineList& list, const std::vector<int>& columnWidths,
+                 const QString& name, const QRect& panel, const QRect& scrollBar);
+
+    // After the list changed: rows, scroll range; the selection is dropped.
+    void refresh();
+    int selectedRow() const;  // -1 when none
+    void selectRow(int row);
+
+    QTableView* view() const { return view_; }
+    QScrollBar* scrollBar() const { return scrollBar_; }
+    // The row's rectangle in the view's viewport (tests click into it).
+    QRect rowRect(int row) const;
+
+signals:
+    void rowClicked(int row);
+    void rowDoubleClicked(int row);
+
+private:
+    void scrollBarMoved(int value);
+    void setScrollValue(int value);
+
+    const DelimitedLineList& list_;
+    LineListModel* model_;
+    QFrame* panel_;
+    QTableView* view_;
+    QScrollBar* scrollBar_;
+    int firstVisibleColumn_ = 0;
+};
+
+}  // namespace lumetra

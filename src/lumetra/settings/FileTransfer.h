@@ -1,0 +1,40 @@
+#pragma once
+// Backup, restore and upload: flat copies of plain files between directories.
+// Every copy goes to a hidden temporary file beside the target and is renamed over it
+// only when complete, so a failed or interrupted copy never leaves a truncated file and
+// an operation started in between (a timer tick while pending events are handled) only
+// ever sees whole files.
+#include "data/AppContext.h"
+
+#include <functional>
+#include <string>
+
+namespace lumetra {
+
+// Called before each file so the windows stay responsive; may run other operations.
+using PendingEvents = std::function<void()>;
+void handlePendingEvents();
+
+inline constexpr int kUploadIntervalMs = 300000;
+
+// Throws "Datei %s kann nicht geöffnet werden" (source) or "... erstellt werden" (target);
+// the target stays as it was.
+void copyFileSafely(const std::string& source, const std::string& target);
+
+// Every plain file of `from` into `to`, by name, case ignored. A missing `to` copies nothing.
+// The first failure stops it; files copied before stay copied.
+void copyDirectoryFiles(const std::string& from, const std::string& to,
+                        const PendingEvents& pending = handlePendingEvents);
+
+void backupData(const Directories& dirs, const PendingEvents& pending = handlePendingEvents);
+void restoreData(const Directories& dirs, const PendingEvents& pending = handlePendingEvents);
+
+// Today's day file from the SMA directory (found whatever its case) into the upload
+// directory, under the name the web viewer asks for. Nothing when either is missing.
+void uploadToday(const SettingsFields& fields, const PendingEvents& pending = handlePendingEvents);
+
+// The main window's close: the backup when the auto backup flag asks for it. A failure is
+// reported and gives false, and the close is to be abandoned.
+bool backupOnClose(const AppContext& context, const PendingEvents& pending = handlePendingEvents);
+
+}  // namespace lumetra

@@ -1,0 +1,56 @@
+#pragma once
+// The location editor (TForm3): adds, changes and deletes rows of GLOBAL.DAT. It holds the
+// location table; its creation is the table's load at start-up and the first take-over.
+#include "base/DelimitedLineList.h"
+#include "data/AppContext.h"
+#include "settings/Locations.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QScrollBar;
+class QTableWidget;
+
+namespace lumetra {
+
+class SettingsDialog;
+
+class LocationEditor : public QWidget {
+    Q_OBJECT
+public:
+    // Registers itself with the settings dialog, which must exist already.
+    LocationEditor(AppContext& context, SettingsDialog& settings, QWidget* parent = nullptr);
+
+    const DelimitedLineList& table() const { return table_; }
+    // Loads GLOBAL.DAT again when it exists and shows it.
+    void reloadTable();
+    int rememberedRow() const { return rememberedRow_; }
+
+    void ListClick(int row);
+    void ListDblClick(int row);
+    void HinzufuegenClick();
+    void AendernClick();
+    void LoeschenClick();
+    void AbbruchClick();
+    void ScrollBar1Change(int value);
+
+private:
+    void buildFields();
+    void buildList();
+    void showTable();
+    void updateScrollRange();
+    LocationFields fieldTexts() const;
+    QLineEdit* addNumberField(const QString& name, int left, int top, int width, int maxLength, bool decimal);
+
+    AppContext& context_;
+    SettingsDialog& settings_;
+    DelimitedLineList table_{DelimitedLineList::Order::Unsorted};
+    int rememberedRow_ = 0;
+    std::array<QLineEdit*, kLocationFieldCount> fields_{};  // name, twelve months, yearly yield
+    QTableWidget* list_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+};
+
+}  // namespace lumetra

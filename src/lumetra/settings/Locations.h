@@ -1,0 +1,30 @@
+#pragma once
+// The location table as the settings dialog and the location editor work on it.
+#include "data/AppContext.h"
+#include "data/LocationTable.h"
+#include "data/SettingsFile.h"
+
+#include <array>
+#include <string>
+
+namespace lumetra {
+
+// Name, January … December, yearly yield: the editor's fields, texts as they stand.
+using LocationFields = std::array<std::string, kLocationFieldCount>;
+
+// At start-up: the table from the file (empty without one), the location field emptied and
+// its list filled, the field set from STANDORT when the settings file exists, then the take-over.
+void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppContext& context);
+
+// Writes the table and refills the dialog's location list. A failed write leaves the list alone.
+void commitLocations(const DelimitedLineList& table, SettingsForm& form, const std::string& dataDir);
+
+// The editor's buttons; each commits. Add and change do nothing without a name.
+bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
+                 const std::string& dataDir);
+bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields,
+                    SettingsForm& form, const std::string& dataDir);
+// `row` < 0: nothing selected, the file is written unchanged.
+void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const std::string& dataDir);
+
+}  // namespace lumetra

@@ -1,0 +1,126 @@
+#include "lumetra/settings/WindowFixture.h"
+
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTableWidget>
+
+using namespace lumetra;
+
+namespace {
+
+const std::string kBerlin = "Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890";
+const std::string kBonn = "Bonn;2;2;2;2;2;2;2;2;2;2;2;2;700";
+
+class LocationEditorTest : public test::WindowTest {
+protected:
+    QTableWidget* list() { return control<QTableWidget>(editor.get(), "locationList"); }
+    QComboBox* location() { return control<QComboBox>(settings.get(), "locationField"); }
+    void fill(const QString& name, const QString& month, const QString& yield) {
+        field(editor.get(), "nameField")->setText(name);
+        for (int m = 1; m <= 12; ++m)
+            field(editor.get(), QString("monthField%1").arg(m).toLatin1().constData())->setText(month);
+        field(editor.get(), "yieldField")->setText(yield);
+    }
+    QStringList names() {
+        QStringList out;
+        for (int i = 0; i < location()->count(); ++i) out << location()->itemText(i);
+        return out;
+    }
+};
+
+TEST_F(LocationEditorTest, WindowAndList) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
+    create();
+    EXPECT_EQ(editor->objectName(), "TForm3");
+    EXPECT_EQ(editor->windowTitle(), "Lumetra - Globalstrahlung");
+    EXPECT_EQ(editor->size(), QSize(670, 368));
+    ASSERT_EQ(list()->rowCount(), 2);
+    EXPECT_EQ(list()->columnCount(), 14);
+    EXPECT_EQ(list()->item(0, 6)->text(), "14,9");
+    EXPECT_EQ(list()->item(1, 0)->text(), "Bonn");
+    EXPECT_EQ(list()->columnWidth(0), 150);
+    EXPECT_EQ(list()->columnWidth(13), 50);
+    EXPECT_EQ(field(editor.get(), "monthField3")->text(), "0");
+    EXPECT_EQ(control<QScrollBar>(editor.get(), "ScrollBar1")->maximum(), 1);
+}
+
+TEST_F(LocationEditorTest, AddWithoutFileCreatesItAndRefillsTheSettingsList) {
+    create();
+    QTest::keyClicks(location()->lineEdit(), "Getippt");
+    click(editor.get(), "addButton");  // no name: nothing
+    EXPECT_FALSE(dir.exists("DATA/GLOBAL.DAT"));
+
+    fill("München", "8,5", "950");
+    click(editor.get(), "addButton");
+    EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"),
+              cp1252FromUtf8("München;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;950\r\n"));
+    EXPECT_EQ(names(), QStringList{"München"});
+    EXPECT_EQ(location()->currentText(), "Getippt");
+    EXPECT_EQ(field(editor.get(), "nameField")->text(), "");
+    EXPECT_EQ(field(editor.get(), "monthField12")->text(), "0");
+    EXPECT_EQ(field(editor.get(), "yieldField")->text(), "0");
+    EXPECT_EQ(list()->rowCount(), 1);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(LocationEditorTest, ChangeBeforeAnyClickChangesTheFirstRow) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
+    dir.write("LUMETRA.INI", "[SET]\r\nSTANDORT=Berlin\r\n");
+    create();
+    fill("Köln", "1", "800");
+    click(editor.get(), "changeButton");
+    EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"),
+              cp1252FromUtf8("Köln;1;1;1;1;1;1;1;1;1;1;1;1;800\r\n") + kBonn + "\r\n");
+    EXPECT_EQ(names(), (QStringList{"Köln", "Bonn"}));
+    EXPECT_EQ(list()->item(0, 0)->text(), "Köln");
+    EXPECT_EQ(field(editor.get(), "nameField")->text(), "Köln");  // the fields keep their content
+    // The chosen location is gone from the table, but its values stay in use.
+    EXPECT_EQ(location()->currentText(), "Berlin");
+    EXPECT_EQ(context.evaluation.averageYield, 890);
+}
+
+TEST_F(LocationEditorTest, DoubleClickCopiesAndChangeUsesTheRememberedRow) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
+    create();
+    editor->ListDblClick(1);
+    EXPECT_EQ(editor->rememberedRow(), 1);
+    EXPECT_EQ(field(editor.get(), "nameField")->text(), "Bonn");
+    EXPECT_EQ(field(editor.get(), "yieldField")->text(), "700");
+    EXPECT_EQ(control<QScrollBar>(editor.get(), "ScrollBar1")->value(), 1);
+    field(editor.get(), "yieldField")->setText("750");
+    click(editor.get(), "changeButton");
+    EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"), kBerlin + "\r\nBonn;2;2;2;2;2;2;2;2;2;2;2;2;750\r\n");
+}
+
+TEST_F(LocationEditorTest, DeleteRemovesTheSelectedRow) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
+    create();
+    click(editor.get(), "deleteButton");  // nothing selected: written unchanged
+    EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"), kBerlin + "\r\n" + kBonn + "\r\n");
+    control<QScrollBar>(editor.get(), "ScrollBar1")->setValue(1);  // selects row 1
+    click(editor.get(), "deleteButton");
+    EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"), kBerlin + "\r\n");
+    EXPECT_EQ(names(), QStringList{"Berlin"});
+    EXPECT_EQ(list()->rowCount(), 1);
+    EXPECT_EQ(control<QScrollBar>(editor.get(), "ScrollBar1")->maximum(), 0);
+}
+
+TEST_F(LocationEditorTest, SecondRowOfANameIsUsedAtTheNextTakeOver) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n");
+    create();
+    fill("Berlin", "5", "1000");
+    click(editor.get(), "addButton");
+    QTest::keyClicks(location()->lineEdit(), "Berlin");
+    EXPECT_EQ(context.evaluation.monthlyPercentages[0], 5.0);
+    EXPECT_EQ(context.evaluation.averageYield, 1000);
+}
+
+TEST_F(LocationEditorTest, Screenshot) {
+    dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
+    create();
+    editor->ListDblClick(0);
+    editor->show();
+    screenshot(editor.get(), "location_editor.png");
+}
+
+}  // namespace

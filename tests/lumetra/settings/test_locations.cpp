@@ -1,0 +1,164 @@
+#include "data/LocationTable.h"
+#include "settings/Locations.h"
+#include "lumetra/settings/SettingsFakes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumetra;
+using lumetra::test::errorOf;
+
+namespace {
+
+const std::string kBerlin = "Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890";
+const std::array<double, 12> kBerlinPercent{1.9, 3.6, 7.2, 10.9, 14.2, 14.9, 14.6, 12.4, 8.7, 5.6, 2.4, 1.6};
+
+DelimitedLineList tableOf(std::initializer_list<std::string> lines) {
+    DelimitedLineList table(DelimitedLineList::Order::Unsorted);
+    for (const auto& l : lines) table.appendLine(l);
+    return table;
+}
+
+std::array<double, 12> all(double v) {
+    std::array<double, 12> a;
+    a.fill(v);
+    return a;
+}
+
+TEST(TakeOver, MatchingRules) {
+    struct Case {
+        const char* what;
+        std::string name;
+        std::vector<std::string> rows;
+        std::array<double, 12> percentages;
+        int averageYield;
+    };
+    auto berlinWithDecember0 = kBerlinPercent;
+    berlinWithDecember0[11] = 0.833;
+    const Case cases[] = {
+        {"exact match", "Berlin", {"Hamburg;1;1;1;1;1;1;1;1;1;1;1;1;700", kBerlin}, kBerlinPercent, 890},
+        {"case differs", "berlin", {kBerlin}, all(0.833), 42},
+        {"blank differs", "Berlin ", {kBerlin}, all(0.833), 42},
+        {"no table", "Berlin", {}, all(0.833), 42},
+        {"December 0", "Berlin", {"Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;0;890"},
+         berlinWithDecember0, 890},
+        {"last row of a name wins", "Berlin", {"Berlin;2;2;2;2;2;2;2;2;2;2;2;2;100", kBerlin, "Bonn;3;3;3;3;3;3;3;3;3;3;3;3;5"},
+         kBerlinPercent, 890},
+        {"bad rows that do not match are never read", "Berlin", {"Bonn;x;;;;;;;;;;;;", kBerlin}, kBerlinPercent, 890},
+    };
+    for (const Case& c : cases) {
+        DelimitedLineList table(DelimitedLineList::Order::Unsorted);
+        for (const auto& r : c.rows) table.appendLine(r);
+        EvaluationState state;
+        state.monthlyPercentages = all(5.0);
+        state.averageYield = 42;
+        takeOverLocation(table, c.name, state);
+        EXPECT_EQ(state.monthlyPercentages, c.percentages) << c.what;
+        EXPECT_EQ(state.averageYield, c.averageYield) << c.what;
+    }
+}
+
+TEST(TakeOver, ConversionFailureStopsAtThatField) {
+    EvaluationState state;
+    state.averageYield = 42;
+    auto table = tableOf({"Berlin;0;3,6;x;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890"});
+    EXPECT_EQ(errorOf([&] { takeOverLocation(table, "Berlin", state); }), "'x' ist kein gültiger Gleitkommawert");
+    // January stays 0: the replacement of zeros does not run.
+    EXPECT_EQ(state.monthlyPercentages[0], 0.0);
+    EXPECT_EQ(state.monthlyPercentages[1], 3.6);
+    EXPECT_EQ(state.monthlyPercentages[2], 0.833);
+    EXPECT_EQ(state.averageYield, 42);
+
+    auto noYield = tableOf({"Berlin;1;1;1;1;1;1;1;1;1;1;1;1;"});
+    EXPECT_EQ(errorOf([&] { takeOverLocation(noYield, "Berlin", state); }), "'' ist kein gültiger Integerwert");
+    EXPECT_EQ(state.monthlyPercentages, all(1.0));
+}
+
+class LocationsTest : public ::testing::Test {
+protected:
+    LocationsTest() { context.dirs = {dir.path(), dir.path(), dir.path(), dir.path()}; }
+    LocationFields fields(const std::string& name, const std::string& month = "1", const std::string& yield = "900") {
+        LocationFields f;
+        f.fill(month);
+        f[0] = name;
+        f[13] = yield;
+        return f;
+    }
+    test::TempDir dir;
+    test::FakeForm form;
+    AppContext context;
+    DelimitedLineList table{DelimitedLineList::Order::Unsorted};
+};
+
+TEST_F(LocationsTest, StartUpLoadFillsTheListAndTakesOverSTANDORT) {
+    dir.write("GLOBAL.DAT", "Zug;1;1;1;1;1;1;1;1;1;1;1;1;1\r\n" + kBerlin + "\r\n");
+    dir.write("LUMETRA.INI", "[SET]\r\nSTANDORT=Berlin\r\n");
+    form.texts[SettingsField::Standort] = "Typed";
+    loadLocationsAtStartUp(table, form, context);
+    EXPECT_EQ(form.names, (std::vector<std::string>{"Zug", "Berlin"}));  // file order, not sorted
+    EXPECT_EQ(form.texts[SettingsField::Standort], "Berlin");
+    EXPECT_EQ(context.evaluation.monthlyPercentages, kBerlinPercent);
+    EXPECT_EQ(context.evaluation.averageYield, 890);
+}
+
+TEST_F(LocationsTest, StartUpWithoutFilesEmptiesTheField) {
+    form.texts[SettingsField::Standort] = "Typed";
+    table.appendLine("stale");
+    loadLocationsAtStartUp(table, form, context);
+    EXPECT_EQ(table.count(), 0);
+    EXPECT_TRUE(form.names.empty());
+    EXPECT_EQ(form.texts[SettingsField::Standort], "");
+    EXPECT_EQ(context.evaluation.monthlyPercentages, all(0.833));
+}
+
+TEST_F(LocationsTest, AddToEmptyTableCreatesTheFileWithOneLineOf14Fields) {
+    EXPECT_FALSE(addLocation(table, fields(""), form, dir.path()));
+    EXPECT_FALSE(dir.exists("GLOBAL.DAT"));
+    EXPECT_TRUE(addLocation(table, fields("München", "8,5"), form, dir.path()));
+    EXPECT_EQ(dir.read("GLOBAL.DAT"), "München;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;8,5;900\r\n");
+    EXPECT_EQ(form.names, std::vector<std::string>{"München"});
+}
+
+TEST_F(LocationsTest, ChangeAndDeleteRewriteTheFileAndTheList) {
+    table = tableOf({kBerlin, "Bonn;2;2;2;2;2;2;2;2;2;2;2;2;800"});
+    form.texts[SettingsField::Standort] = "Berlin";
+    context.evaluation.averageYield = 890;
+
+    // Row 0 is the remembered row before any click.
+    EXPECT_TRUE(changeLocation(table, 0, fields("Köln"), form, dir.path()));
+    EXPECT_EQ(dir.read("GLOBAL.DAT"), "Köln;1;1;1;1;1;1;1;1;1;1;1;1;900\r\nBonn;2;2;2;2;2;2;2;2;2;2;2;2;800\r\n");
+    EXPECT_EQ(form.names, (std::vector<std::string>{"Köln", "Bonn"}));
+
+    EXPECT_TRUE(changeLocation(table, 5, fields("Nirgends"), form, dir.path()));  // no such row
+    EXPECT_EQ(table.count(), 2);
+
+    deleteLocation(table, 0, form, dir.path());
+    EXPECT_EQ(dir.read("GLOBAL.DAT"), "Bonn;2;2;2;2;2;2;2;2;2;2;2;2;800\r\n");
+    EXPECT_EQ(form.names, std::vector<std::string>{"Bonn"});
+    deleteLocation(table, -1, form, dir.path());  // nothing selected: written unchanged
+    EXPECT_EQ(table.count(), 1);
+
+    // The field keeps its text; the values in use wait for the next take-over.
+    EXPECT_EQ(form.texts[SettingsField::Standort], "Berlin");
+    EXPECT_EQ(context.evaluation.averageYield, 890);
+}
+
+TEST_F(LocationsTest, FailedWriteKeepsTheChangeButNotTheList) {
+    dir.mkdir("GLOBAL.DAT");
+    form.names = {"alt"};
+    EXPECT_EQ(errorOf([&] { addLocation(table, fields("Neu"), form, dir.path()); }),
+              "Datei " + dir.path() + "/GLOBAL.DAT kann nicht erstellt werden");
+    EXPECT_EQ(table.count(), 1);
+    EXPECT_EQ(form.names, std::vector<std::string>{"alt"});
+}
+
+TEST_F(LocationsTest, TableFileFoundWhateverItsCase) {
+    dir.write("global.dat", kBerlin + "\r\n");
+    EXPECT_TRUE(reloadLocations(table, dir.path()));
+    EXPECT_EQ(locationNames(table), std::vector<std::string>{"Berlin"});
+    addLocation(table, fields("Bonn"), form, dir.path());
+    EXPECT_FALSE(dir.exists("GLOBAL.DAT"));
+    EXPECT_EQ(dir.read("global.dat").substr(0, kBerlin.size()), kBerlin);
+}
+
+}  // namespace

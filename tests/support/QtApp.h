@@ -1,0 +1,15 @@
+#pragma once
+// Widgets need one QApplication for the whole test binary.
+#include <QApplication>
+
+namespace lumetra::test {
+
+inline QApplication& qtApp() {
+    static int argc = 1;
+    static char name[] = "lumetra-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+}  // namespace lumetra::test
