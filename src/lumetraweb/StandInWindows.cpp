@@ -1,9 +1,5 @@
 #include "StandInWindows.h"
 
-#include "base/Clock.h"
-#include "base/German.h"
-
-#include <QCalendarWidget>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
@@ -43,30 +39,6 @@ AboutBoxStandIn::AboutBoxStandIn(const QString& programName, QWidget* parent)
     auto* ok = new QPushButton("OK", this);
     ok->setGeometry(112, 166, 75, 25);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-DatePickerStandIn::DatePickerStandIn(std::function<void(const std::string&)> onChosen, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), onChosen_(std::move(onChosen)) {
-    setObjectName("TForm11");
-    setWindowTitle("Datum");
-    setFixedSize(265, 215);
-    calendar_ = new QCalendarWidget(this);
-    calendar_->setGeometry(8, 8, 248, 167);
-    const Date today = Clock::today();
-    calendar_->setSelectedDate(QDate(today.year, today.month, today.day));
-    auto* ok = new QPushButton("OK", this);
-    ok->setGeometry(8, 184, 57, 25);
-    auto* cancel = new QPushButton("Abbruch", this);
-    cancel->setGeometry(72, 184, 57, 25);
-    connect(ok, &QPushButton::clicked, this, [this] { choose(); });
-    connect(calendar_, &QCalendarWidget::activated, this, [this] { choose(); });
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-void DatePickerStandIn::choose() {
-    const QDate d = calendar_->selectedDate();
-    onChosen_(formatDate(Date{d.year(), d.month(), d.day()}));
-    hide();
 }
 
 }  // namespace lumetra

@@ -76,7 +76,7 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     LedSpectrum1->setObjectName("LedSpectrum1");
     LedSpectrum1->setGeometry(4, 4, 441, 226);  // sizes itself to 441 x 225
     applyBlackBevel(*LedSpectrum1);
-    LedSpectrum1->setColumns(FetchedDay::kColumns);
+    LedSpectrum1->setColumns(DayColumns);
     LedSpectrum1->setBarWidth(2);
     LedSpectrum1->setMaxValue(100);
     LedSpectrum1->setMarkerVisible(true);
@@ -161,13 +161,19 @@ void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOut
 }
 
 void WebMainWindow::showDay(double pacMax) {
-    // Read aside first, so a reader failure leaves the day on show as it was.
-    FetchedDay fresh;
-    const bool existed = readFetchedDay(tempPath(), pacMax, fresh);
-    day_ = std::move(fresh);
-    for (int i = 0; i < FetchedDay::kColumns; ++i) LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
+    try {
+        LoadDayCurve(tempPath(), std::nullopt, pacMax, day_);
+    } catch (...) {
+        showCurve();  // a file that could not be read has cleared the day already
+        throw;
+    }
+    showCurve();
     for (const std::string& line : day_.lines.lines()) ListBox->addItem(fromCp1252(line));
-    if (existed) Label2->clear();
+    if (day_.existed) Label2->clear();
+}
+
+void WebMainWindow::showCurve() {
+    for (int i = 0; i < DayColumns; ++i) LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
 }
 
 void WebMainWindow::LedSpectrum1MouseMove(int x) {

@@ -2,9 +2,9 @@
 // The web viewer's main window (TForm1): the date, the day chart, the refresh.
 #include "ConnectionState.h"
 #include "FetchWorker.h"
-#include "FetchedDay.h"
 #include "WebInterfaces.h"
 #include "chart/TLedSpectrum.h"
+#include "dayfile/LoadDayCurve.h"
 
 #include <QWidget>
 
@@ -41,7 +41,7 @@ public:
 
     bool refreshRunning() const { return fetching_; }
     bool refreshWaiting() const { return refreshWaiting_; }
-    const FetchedDay& day() const { return day_; }
+    const DayCurveResult& day() const { return day_; }
     std::string tempPath() const;
     TLedSpectrum* chart() const { return LedSpectrum1; }
 
@@ -49,11 +49,12 @@ private:
     void startRefresh();
     void finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome);
     void showDay(double pacMax);
+    void showCurve();
 
     std::string workingDirectory_;
     std::unique_ptr<ConnectionProbe> probe_;
     const WebSettingsFields* settings_ = nullptr;
-    FetchedDay day_;
+    DayCurveResult day_;
     bool fetching_ = false;
     bool refreshWaiting_ = false;
     std::function<void()> showSettings_, showAbout_, showDatePicker_;

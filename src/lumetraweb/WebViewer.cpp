@@ -18,8 +18,9 @@ WebViewer::WebViewer(const std::string& workingDirectory, HttpLimits limits,
     guarded([&] { settings->FormCreate(); });
     mainWindow->setSettings(settings.get());
     about = std::make_unique<AboutBoxStandIn>("Lumetra-Web", mainWindow.get());
-    datePicker = std::make_unique<DatePickerStandIn>(
-        [w = mainWindow.get()](const std::string& text) { w->setDateText(text); }, mainWindow.get());
+    dateTarget = std::make_unique<FunctionDatePickerTarget>(
+        [w = mainWindow.get()](const std::string& text) { w->setDateText(text); });
+    datePicker = std::make_unique<DatePickerDialog>(workingDirectory, dateTarget.get(), mainWindow.get());
     mainWindow->setWindowOpeners([this] { bringBack(settings.get()); }, [this] { bringBack(about.get()); },
                                  [this] { bringBack(datePicker.get()); });
 }

@@ -3,6 +3,7 @@
 #include "StandInWindows.h"
 #include "WebMainWindow.h"
 #include "WebSettingsDialog.h"
+#include "datepicker/DatePickerDialog.h"
 
 #include <memory>
 
@@ -16,7 +17,8 @@ struct WebViewer {
     std::unique_ptr<WebMainWindow> mainWindow;
     std::unique_ptr<WebSettingsDialog> settings;
     std::unique_ptr<AboutBoxStandIn> about;
-    std::unique_ptr<DatePickerStandIn> datePicker;
+    std::unique_ptr<FunctionDatePickerTarget> dateTarget;
+    std::unique_ptr<DatePickerDialog> datePicker;
 };
 
 }  // namespace lumetra

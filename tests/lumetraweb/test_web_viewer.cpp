@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QCalendarWidget>
 
 #include <gtest/gtest.h>
 
@@ -254,13 +253,17 @@ TEST_F(WebViewerTest, HttpsIsRefused) {
     EXPECT_EQ(errors.errors[0], "IOHandler value is not valid.");
 }
 
-TEST_F(WebViewerTest, TheDatePickerSetsOnlyTheDateText) {
+TEST_F(WebViewerTest, ThePickedDayIsFetchedAtTheNextRefresh) {
     writeIni();
     start();
-    viewer->datePicker->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2009, 3, 5));
-    viewer->datePicker->choose();
+    viewer->datePicker->yearBoxChange("2009");
+    viewer->datePicker->monthBoxChange(QString::fromUtf8("März"));
+    viewer->datePicker->calendarClick(5);
+    viewer->datePicker->okButtonClick();
     EXPECT_EQ(label("Label1"), "05.03.2009");
     EXPECT_TRUE(server.requests().empty());
+    refresh();
+    EXPECT_EQ(server.requests().at(0).substr(0, 26), "GET /pvdaten/09030500.suo ");
 }
 
 }  // namespace
