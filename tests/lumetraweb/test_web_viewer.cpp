@@ -93,6 +93,30 @@ TEST_F(WebViewerTest, StartsWithTodayAndFetchesNothing) {
     EXPECT_TRUE(errors.errors.empty());
 }
 
+TEST_F(WebViewerTest, ButtonsBringBackTheSameWindows) {
+    writeIni();
+    start();
+    window().show();
+    const std::pair<const char*, QWidget*> buttons[] = {{"LMDButton4", viewer->settings.get()},
+                                                        {"LMDButton3", viewer->about.get()},
+                                                        {"sBitBtn4", viewer->datePicker.get()}};
+    for (auto [name, shown] : buttons) {
+        QTest::mouseClick(find<QPushButton>(&window(), name), Qt::LeftButton);
+        EXPECT_TRUE(shown->isVisible()) << name;
+        shown->close();
+        EXPECT_FALSE(shown->isVisible()) << name;
+        QTest::mouseClick(find<QPushButton>(&window(), name), Qt::LeftButton);
+        EXPECT_TRUE(shown->isVisible()) << name;
+    }
+    EXPECT_EQ(viewer->about->objectName(), "TForm4");
+    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOT")) {
+        viewer->settings->grab().save("/tmp/lumetraweb-settings.png");
+        viewer->about->grab().save("/tmp/lumetraweb-about.png");
+    }
+    QTest::mouseClick(find<QPushButton>(&window(), "LMDButton1"), Qt::LeftButton);
+    EXPECT_FALSE(window().isVisible());
+}
+
 TEST_F(WebViewerTest, FetchesAndShowsTheDay) {
     writeIni();
     server.reply(ScriptedServer::ok(dayFile(95)));
