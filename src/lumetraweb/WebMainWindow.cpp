@@ -45,9 +45,8 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     setObjectName("TForm1");
     setWindowTitle("Lumetra-Web");
     setFixedSize(464, 318);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    // Arial's metric twin is closest to the 8-point dialog font the layout was drawn for.
+    setFont(QFont("Liberation Sans", 8));
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(221, 218, 210));

@@ -62,9 +62,8 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     setObjectName("TForm2");
     setWindowTitle("Lumetra-Web Einstellungen");
     setFixedSize(337, 129);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    // Arial's metric twin is closest to the 8-point dialog font the layout was drawn for.
+    setFont(QFont("Liberation Sans", 8));
 
     const WebSettingsValues design = designWebSettings();
     boldLabel(this, "Label1", "Quellverzeichnis", 8, 8);
