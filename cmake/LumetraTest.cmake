@@ -8,6 +8,7 @@ function(lumetra_add_test NAME)
   target_compile_definitions(${NAME} PRIVATE
     LUMETRA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     LUMETRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_include_directories(${NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${NAME} COMMAND ${NAME})
   set_tests_properties(${NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=Europe/Berlin;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp;ASAN_OPTIONS=detect_leaks=1"

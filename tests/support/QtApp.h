@@ -1,5 +1,6 @@
 #pragma once
-// Widgets need one QApplication for the whole test binary.
+// Widgets need one QApplication for the whole test binary. It is never destroyed:
+// tearing it down after Qt's own statics are gone crashes at exit.
 #include <QApplication>
 
 namespace lumetra::test {

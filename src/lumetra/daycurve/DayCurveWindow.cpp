@@ -5,6 +5,7 @@
 #include "base/Files.h"
 #include "chart/TLedSpectrum.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowFont.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,10 +34,7 @@ DayCurveWindow::DayCurveWindow(AppContext& context, QWidget* parent)
     setObjectName("TForm10");
     setWindowTitle("Tageswerte");
     setFixedSize(464, 310);
-    // The fixed control sizes were laid out for a small 8-point face.
-    QFont small("Liberation Sans");
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(windowFont());
 
     panel1_ = new QFrame(this);
     panel1_->setObjectName("Panel1");

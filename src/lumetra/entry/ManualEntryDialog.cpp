@@ -5,6 +5,7 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,10 +36,7 @@ ManualEntryDialog::ManualEntryDialog(AppContext& context, QWidget* parent)
     setObjectName("TForm5");
     setWindowTitle("Lumetra - Datenerfassung");
     setFixedSize(300, 239);
-    // The layout was made for a narrow 11-pixel font; wider ones run "Erbrachte Energie:" into its field.
-    QFont narrow("Liberation Sans");
-    narrow.setPixelSize(11);
-    setFont(narrow);
+    setFont(windowFont());
 
     label(this, "Datum:", 8, 11);
     dateEdit_ = new QLineEdit(this);

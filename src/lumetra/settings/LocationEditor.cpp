@@ -4,6 +4,7 @@
 #include "base/ErrorReporter.h"
 #include "settings/NumberField.h"
 #include "settings/SettingsDialog.h"
+#include "ui/WindowFont.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -34,7 +35,7 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     setObjectName("TForm3");
     setWindowTitle("Lumetra - Globalstrahlung");
     setFixedSize(670, 368);
-    setFont(dialogFont());
+    setFont(windowFont());
     buildFields();
     buildList();
 

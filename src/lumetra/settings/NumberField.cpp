@@ -31,12 +31,6 @@ private:
 
 }  // namespace
 
-QFont dialogFont() {
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    return font;
-}
-
 QLineEdit* makeNumberField(QWidget* parent, const QString& name, int maxLength, bool decimal) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);

@@ -7,7 +7,6 @@ namespace lumetra {
 // characters. The length is the validator's, not QLineEdit's maxLength, so texts set from
 // the files are shown whole, exactly as stored.
 // The compact font the fixed control rectangles of these dialogs were laid out for.
-QFont dialogFont();
 
 QLineEdit* makeNumberField(QWidget* parent, const QString& name, int maxLength, bool decimal);
 

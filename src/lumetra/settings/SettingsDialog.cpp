@@ -7,6 +7,7 @@
 #include "settings/LocationEditor.h"
 #include "settings/NumberField.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,7 +63,7 @@ SettingsDialog::SettingsDialog(AppContext& context, QWidget* parent)
     setObjectName("TForm2");
     setWindowTitle("Lumetra - Einstellungen");
     setFixedSize(658, 394);
-    setFont(dialogFont());
+    setFont(windowFont());
     timer1_.setObjectName("Timer1");
     timer1_.setInterval(kUploadIntervalMs);
     connect(&timer1_, &QTimer::timeout, this, &SettingsDialog::Timer1Timer);

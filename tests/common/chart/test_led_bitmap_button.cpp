@@ -1,6 +1,6 @@
 #include "chart/TLedBitmapButton.h"
 
-#include "common/chart/QtApp.h"
+#include "support/QtApp.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -31,7 +31,7 @@ QImage fourCells() {
 
 class LedBitmapButtonTest : public ::testing::Test {
 protected:
-    void SetUp() override { qtApp(); }
+    void SetUp() override { lumetra::test::qtApp(); }
 };
 
 TEST_F(LedBitmapButtonTest, ArrowButtonsOfTheMainWindow) {

@@ -3,7 +3,7 @@
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 
-#include "common/chart/QtApp.h"
+#include "support/QtApp.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -16,7 +16,7 @@ namespace {
 
 class LedSpectrumTest : public ::testing::Test {
 protected:
-    void SetUp() override { qtApp(); }
+    void SetUp() override { lumetra::test::qtApp(); }
 
     // The day chart of the day curve window and the web viewer.
     void makeDayChart(TLedSpectrum& chart) {

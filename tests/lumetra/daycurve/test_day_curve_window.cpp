@@ -3,6 +3,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "chart/TLedSpectrum.h"
+#include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -24,14 +25,6 @@ std::string fixture(const std::string& name) {
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
-QApplication& qtApp() {
-    static int argc = 1;
-    static char name[] = "daycurve_test";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing it down after Qt's own statics crashes at exit.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 class DayCurveWindowTest : public ::testing::Test {
 protected:
@@ -56,7 +49,7 @@ protected:
     int column(int i) { return child<TLedSpectrum>("LedSpectrum1")->Items(i).Value(); }
     void click(const char* name) { child<QPushButton>(name)->click(); }
 
-    QApplication& app = qtApp();
+    QApplication& app = test::qtApp();
     RecordingReporter errors;
     test::TempDir sma, archive;
     AppContext context;

@@ -3,6 +3,7 @@
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
 #include "lumetra/settings/SettingsFakes.h"
+#include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -18,28 +19,11 @@
 
 namespace lumetra::test {
 
-// One application for the whole run, gone before the statics are destroyed.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = new QApplication(argc_, argv_); }
-    void TearDown() override {
-        delete app_;
-        app_ = nullptr;
-    }
-
-private:
-    int argc_ = 1;
-    char name_[18] = "settings_gui_test";
-    char* argv_[2] = {name_, nullptr};
-    QApplication* app_ = nullptr;
-};
-
-inline ::testing::Environment* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // A working directory with DATA, and both windows created in start-up order.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest() {
+        qtApp();
         Dialogs::setTestMode(true);
         dir.mkdir("DATA");
         context.dirs = {dir.path(), dir.file("DATA"), dir.path(), dir.path()};
