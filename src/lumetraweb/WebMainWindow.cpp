@@ -4,6 +4,7 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "base/German.h"
@@ -45,8 +46,7 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     setObjectName("TForm1");
     setWindowTitle("Lumetra-Web");
     setFixedSize(464, 318);
-    // Arial's metric twin is closest to the 8-point dialog font the layout was drawn for.
-    setFont(QFont("Liberation Sans", 8));
+    setFont(windowFont());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(221, 218, 210));

@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -62,8 +63,7 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     setObjectName("TForm2");
     setWindowTitle("Lumetra-Web Einstellungen");
     setFixedSize(337, 129);
-    // Arial's metric twin is closest to the 8-point dialog font the layout was drawn for.
-    setFont(QFont("Liberation Sans", 8));
+    setFont(windowFont());
 
     const WebSettingsValues design = designWebSettings();
     boldLabel(this, "Label1", "Quellverzeichnis", 8, 8);
