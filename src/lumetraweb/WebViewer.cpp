@@ -17,7 +17,7 @@ WebViewer::WebViewer(const std::string& workingDirectory, HttpLimits limits,
     settings = std::make_unique<WebSettingsDialog>(workingDirectory, *mainWindow, mainWindow.get());
     guarded([&] { settings->FormCreate(); });
     mainWindow->setSettings(settings.get());
-    about = std::make_unique<AboutBoxStandIn>("Lumetra-Web", mainWindow.get());
+    about = std::make_unique<AboutBox>("Lumetra-Web", mainWindow.get());
     dateTarget = std::make_unique<FunctionDatePickerTarget>(
         [w = mainWindow.get()](const std::string& text) { w->setDateText(text); });
     datePicker = std::make_unique<DatePickerDialog>(workingDirectory, dateTarget.get(), mainWindow.get());

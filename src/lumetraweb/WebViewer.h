@@ -1,8 +1,8 @@
 #pragma once
 // The web viewer's windows, created once in start-up order and kept for the run.
-#include "StandInWindows.h"
 #include "WebMainWindow.h"
 #include "WebSettingsDialog.h"
+#include "about/AboutBox.h"
 #include "datepicker/DatePickerDialog.h"
 
 #include <memory>
@@ -16,7 +16,7 @@ struct WebViewer {
 
     std::unique_ptr<WebMainWindow> mainWindow;
     std::unique_ptr<WebSettingsDialog> settings;
-    std::unique_ptr<AboutBoxStandIn> about;
+    std::unique_ptr<AboutBox> about;
     std::unique_ptr<FunctionDatePickerTarget> dateTarget;
     std::unique_ptr<DatePickerDialog> datePicker;
 };
