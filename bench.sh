@@ -9,7 +9,10 @@ cd "$(dirname "$0")"
 ./scripts/deps.sh
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BUILD_TESTS=OFF >/dev/null
-cmake --build "$dir" --parallel "$(nproc)" --target lumetra_bench >/dev/null
+if ! cmake --build "$dir" --parallel "$(nproc)" --target lumetra_bench >"$dir/build.log" 2>&1; then
+  cat "$dir/build.log" >&2
+  exit 1
+fi
 
 csv="$dir/bench.csv"
 log="$dir/bench.log"
