@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -19,11 +20,16 @@ long long monotonicNs() {
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-// Runs `program` in `dir` and returns its first line of output; empty on failure.
-std::string run(const char* program, const std::string& dir, const char* argument = nullptr) {
+// Runs `program` in `dir` and returns what it wrote; nullopt when it did not exit with 0.
+std::optional<std::string> run(const char* program, const std::string& dir, const char* argument = nullptr) {
     int out[2];
-    if (pipe(out) != 0) return {};
+    if (pipe(out) != 0) return std::nullopt;
     const pid_t pid = fork();
+    if (pid < 0) {
+        close(out[0]);
+        close(out[1]);
+        return std::nullopt;
+    }
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
@@ -39,8 +45,8 @@ std::string run(const char* program, const std::string& dir, const char* argumen
     close(out[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    if (pid < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-    return text.empty() ? std::string("\n") : text;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return text;
 }
 
 void BM_StartupToMainWindow(benchmark::State& state) {
@@ -52,14 +58,14 @@ void BM_StartupToMainWindow(benchmark::State& state) {
     }
     const std::string plant = pattern;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (run(LUMETRA_DEMO, "/", plant.c_str()).empty()) {
+    if (!run(LUMETRA_DEMO, "/", plant.c_str())) {
         state.SkipWithError("lumetra-demo failed");
     } else {
         run(LUMETRA_STARTUP_PROBE, plant);  // warm the file cache once
         for (auto _ : state) {
             const long long start = monotonicNs();
-            const std::string shown = run(LUMETRA_STARTUP_PROBE, plant);
-            const long long painted = std::atoll(shown.c_str());
+            const auto shown = run(LUMETRA_STARTUP_PROBE, plant);
+            const long long painted = shown ? std::atoll(shown->c_str()) : 0;
             if (painted <= start) {
                 state.SkipWithError("the probe failed");
                 break;
