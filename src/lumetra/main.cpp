@@ -1,11 +1,10 @@
-#include "mainwindow/MainWindow.h"
+#include "mainwindow/LumetraApp.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setApplicationName("Lumetra - Lumetrascope");
-    lumetra::MainWindow window;
-    window.show();
+    lumetra::LumetraApp lumetra;
+    lumetra.start();
     return app.exec();
 }

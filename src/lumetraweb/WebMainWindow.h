@@ -1,13 +1,78 @@
 #pragma once
+// The web viewer's main window (TForm1): the date, the day chart, the refresh.
+#include "ConnectionState.h"
+#include "FetchWorker.h"
+#include "WebInterfaces.h"
+#include "chart/TLedSpectrum.h"
+#include "dayfile/LoadDayCurve.h"
+
 #include <QWidget>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QListWidget;
+class QFrame;
 
 namespace lumetra {
 
-// The web viewer's main window (TForm1).
-class WebMainWindow : public QWidget {
+class WebMainWindow : public QWidget, public WebViewerActions {
     Q_OBJECT
 public:
-    explicit WebMainWindow(QWidget* parent = nullptr);
+    // FormCreate: takes the working directory, shows today, clears the power texts.
+    explicit WebMainWindow(std::string workingDirectory, HttpLimits limits = {},
+                           std::unique_ptr<ConnectionProbe> probe = std::make_unique<SystemConnectionProbe>(),
+                           QWidget* parent = nullptr);
+    ~WebMainWindow() override;
+
+    void setSettings(const WebSettingsFields* settings) { settings_ = settings; }
+    void setWindowOpeners(std::function<void()> settingsDialog, std::function<void()> aboutBox,
+                          std::function<void()> datePicker);
+
+    // WebViewerActions
+    void LMDButton2Click() override;
+    void setChartShowInactive(bool show) override { LedSpectrum1->setShowInactive(show); }
+    void setDateText(const std::string& text) override;
+
+    void LedSpectrum1MouseMove(int x);
+
+    bool refreshRunning() const { return fetching_; }
+    bool refreshWaiting() const { return refreshWaiting_; }
+    const DayCurveResult& day() const { return day_; }
+    std::string tempPath() const;
+    TLedSpectrum* chart() const { return LedSpectrum1; }
+
+private:
+    void startRefresh();
+    void finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome);
+    void showDay(double pacMax);
+    void showCurve();
+
+    std::string workingDirectory_;
+    std::unique_ptr<ConnectionProbe> probe_;
+    const WebSettingsFields* settings_ = nullptr;
+    DayCurveResult day_;
+    bool fetching_ = false;
+    bool refreshWaiting_ = false;
+    std::function<void()> showSettings_, showAbout_, showDatePicker_;
+
+    QLabel* Label1;
+    QPushButton* sBitBtn4;
+    QLabel* Label2;
+    QFrame* Panel1;
+    TLedSpectrum* LedSpectrum1;
+    QListWidget* ListBox;
+    QPushButton* LMDButton1;
+    QPushButton* LMDButton2;
+    QPushButton* LMDButton4;
+    QPushButton* LMDButton3;
+    QLabel* Status;
+
+    // Last: its thread must end before the rest goes.
+    std::unique_ptr<FetchWorker> worker_;
 };
 
 }  // namespace lumetra

@@ -1,11 +1,18 @@
-#include "WebMainWindow.h"
+#include "WebViewer.h"
+#include "base/Files.h"
+#include "ui/MessageBoxReporter.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName("Lumetra - Web");
-    lumetra::WebMainWindow window;
-    window.show();
-    return app.exec();
+    lumetra::MessageBoxReporter reporter("Lumetra - Web");
+    lumetra::ErrorReporter::setCurrent(&reporter);
+    lumetra::WebViewer viewer(lumetra::currentDirectory());
+    reporter.setOwner(viewer.mainWindow.get());
+    viewer.mainWindow->show();
+    const int rc = app.exec();
+    lumetra::ErrorReporter::setCurrent(nullptr);
+    return rc;
 }

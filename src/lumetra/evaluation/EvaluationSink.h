@@ -1,0 +1,39 @@
+#pragma once
+// Where the evaluation writes what it computes. The main window implements it (chart, lines,
+// captions, the statistics window's labels); tests record the calls. A call that throws ends
+// the evaluation there, as a failing line does.
+#include <string>
+
+namespace lumetra {
+
+// The statistics window's value labels the evaluation fills, by their control names.
+enum class Figure {
+    Label5, Label12, Label43, Label6, Label13, Label45, Label17, Label18,  // reference figures
+    Label11, Label22, Label4, Label29, Label25, Label34,                    // month view only
+    Label20, Label21, Label24, Label40, Label27, Label41,                   // both views
+};
+inline constexpr int kFigureCount = 20;
+const char* figureLabelName(Figure figure);
+
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+class EvaluationSink {
+public:
+    virtual ~EvaluationSink() = default;
+    virtual void setMonthCaption(const std::string& text) = 0;  // Windows-1252
+    virtual void setYearCaption(const std::string& text) = 0;
+    // Chart: a different column count resets every value to 0. An index outside the
+    // columns throws the list index error.
+    virtual void setColumns(int count) = 0;
+    virtual void setBar(int index, int value) = 0;
+    // Heights in chart units above the baseline; the window places the top edge.
+    virtual void setReferenceLine(int height, Rgb colour) = 0;
+    virtual void hideReferenceLine() = 0;
+    virtual void setMonthMark(int month, int height) = 0;  // month 1 … 12
+    virtual void setFigure(Figure figure, const std::string& text) = 0;
+};
+
+}  // namespace lumetra

@@ -1,0 +1,150 @@
+#include "StatisticsDialog.h"
+
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace lumetra {
+namespace {
+constexpr int kLabelHeight = 14;
+constexpr int kValueWidth = 150;
+}  // namespace
+
+StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("TForm8");
+    setWindowTitle("Lumetra - Statistik");
+    setModal(false);
+    setFixedSize(655, 324);
+    setFont(windowFont());
+
+    struct Row {
+        int top;
+        const char* left;
+        Figure leftValue;
+        const char* right;
+        Figure rightValue;
+    };
+    const QString kWh = "0 kWh";
+    addText("Erbrachte Tagesenergie der Anlage:", 16, 32);
+    addValue(Figure::Label11, kWh, 304, 32);
+    QLabel* date = addText("am:", 312, 32);
+    date->setObjectName("Label22");
+    date->setTextFormat(Qt::PlainText);
+    date->setFixedWidth(160);
+    values_[static_cast<int>(Figure::Label22)] = date;
+
+    addText("Durchschnittlicher Tagesenergieertrag:", 16, 64);
+    addValue(Figure::Label5, kWh, 304, 64);
+    addText("Prognostizierte Tagesenergie der Anlage:", 16, 80);
+    addValue(Figure::Label6, kWh, 304, 80);
+
+    const Row energyRows[] = {
+        {104, "Erbrachte Monatsenergie der Anlage:", Figure::Label4, "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::Label29},
+        {120, "Durchschnittliche Monatsenergie:", Figure::Label12, "Durchschnittliche Monatsenergie pro kWp:", Figure::Label43},
+        {136, "Prognostizierte Monatsenergie der Anlage:", Figure::Label13, "Prognostozierte Monatsenergie pro kWp:", Figure::Label45},
+        {160, "Erbrachte Jahresenergie der Anlage:", Figure::Label20, "Erbrachte Jahresenergie der Anlage pro kWp:", Figure::Label21},
+    };
+    for (const Row& row : energyRows) {
+        addText(row.left, 16, row.top);
+        addValue(row.leftValue, kWh, 304, row.top);
+        addText(row.right, 336, row.top);
+        addValue(row.rightValue, kWh, 640, row.top);
+    }
+    addText("Durchschnittliche Jahresenergie:", 16, 176);
+    addValue(Figure::Label17, kWh, 304, 176);
+    addText("Prognostizierte Jahresenergie der Anlage:", 16, 192);
+    addValue(Figure::Label18, kWh, 304, 192);
+
+    auto* separator = new QFrame(this);
+    separator->setObjectName("Bevel1");
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(16, 213, 625, 3);
+
+    const Row moneyRows[] = {
+        {224, "Monatsertrag:", Figure::Label25, "Emission im Monat:", Figure::Label34},
+        {240, "Jahresertrag:", Figure::Label24, "Emission im Jahr:", Figure::Label40},
+        {256, "Gesamtertrag:", Figure::Label27, "Emission gesamt:", Figure::Label41},
+    };
+    for (const Row& row : moneyRows) {
+        addText(row.left, 16, row.top);
+        addValue(row.leftValue, "0 Euro", 304, row.top);
+        addCo2Description(row.right, row.top);
+        addValue(row.rightValue, "0 kg", 640, row.top);
+    }
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OkButton");
+    ok->setGeometry(16, 288, 75, 25);
+    auto* print = new QPushButton("Druck", this);
+    print->setObjectName("DruckButton");
+    print->setGeometry(96, 288, 75, 25);
+    connect(ok, &QPushButton::clicked, this, [this] { guarded([&] { OKClick(); }); });
+    connect(print, &QPushButton::clicked, this, [this] { guarded([&] { DruckClick(); }); });
+}
+
+QLabel* StatisticsDialog::addText(const QString& text, int left, int top) {
+    auto* label = new QLabel(text, this);
+    label->move(left, top);
+    label->setFixedHeight(kLabelHeight);
+    label->adjustSize();
+    return label;
+}
+
+void StatisticsDialog::addValue(Figure figure, const QString& startCaption, int rightEdge, int top) {
+    auto* label = new QLabel(startCaption, this);
+    label->setObjectName(figureLabelName(figure));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(rightEdge - kValueWidth, top, kValueWidth, kLabelHeight);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    values_[static_cast<int>(figure)] = label;
+}
+
+// "CO" with a lowered "2", as three labels.
+void StatisticsDialog::addCo2Description(const QString& rest, int top) {
+    QLabel* co = addText("Vermiedene CO", 336, top);
+    // Our font runs wider than the one the places were made for; keep "CO" clear of the "2".
+    QFont narrow = co->font();
+    for (double spacing = 0; co->fontMetrics().horizontalAdvance(co->text()) > 410 - 336 && spacing > -1;) {
+        spacing -= 0.1;
+        narrow.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        co->setFont(narrow);
+    }
+    co->adjustSize();
+    QLabel* two = addText("2", 410, top + 3);
+    QFont small = two->font();
+    small.setPixelSize(9);
+    two->setFont(small);
+    two->adjustSize();
+    addText(rest, 420, top);
+}
+
+void StatisticsDialog::setFigure(Figure figure, const std::string& text) {
+    values_[static_cast<int>(figure)]->setText(fromCp1252(text));
+}
+
+std::string StatisticsDialog::figureText(Figure figure) const {
+    return toCp1252(values_[static_cast<int>(figure)]->text());
+}
+
+QLabel* StatisticsDialog::valueLabel(Figure figure) const { return values_[static_cast<int>(figure)]; }
+
+std::string StatisticsDialog::labelText(const std::string& objectName) const {
+    const QLabel* label = findChild<QLabel*>(QString::fromLatin1(objectName.c_str()));
+    return label ? toCp1252(label->text()) : std::string();
+}
+
+void StatisticsDialog::OKClick() { hide(); }
+
+void StatisticsDialog::DruckClick() {
+    if (printHandler_) printHandler_();
+}
+
+}  // namespace lumetra

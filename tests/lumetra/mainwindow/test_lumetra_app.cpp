@@ -1,0 +1,133 @@
+#include "mainwindow/LumetraApp.h"
+
+#include "support/QtApp.h"
+#include "about/AboutBox.h"
+#include "datepicker/DatePickerDialog.h"
+#include "daycurve/DayCurveWindow.h"
+#include "entry/CsvImportDialog.h"
+#include "entry/ManualEntryDialog.h"
+#include "settings/LocationEditor.h"
+#include "settings/SettingsDialog.h"
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "mainwindow/MainWindow.h"
+#include "reporting/PrintPreviewWindow.h"
+#include "reporting/StatisticsDialog.h"
+#include "support/TempDir.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace lumetra;
+
+namespace {
+
+class LumetraAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::qtApp();
+        Dialogs::setTestMode(true);
+        Dialogs::shownMessages().clear();
+        Clock::setToday({2024, 5, 20});
+        previous = QDir::currentPath();
+        QDir::setCurrent(fromCp1252(dir.path()));
+        dir.mkdir("DATA");
+    }
+    void TearDown() override {
+        QDir::setCurrent(previous);
+        Clock::reset();
+    }
+
+    test::TempDir dir;
+    QString previous;
+};
+
+TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
+    // Found whatever the letter case of its name.
+    dir.write("DATA/daten.dat", "20240502;02.05.2024;10,5\r\n20240520;20.05.2024;4\r\n");
+    LumetraApp lumetra;
+    lumetra.start();
+    ASSERT_NE(lumetra.mainWindow(), nullptr);
+    ASSERT_NE(lumetra.statistics(), nullptr);
+    EXPECT_EQ(QApplication::applicationName(), "Lumetra - Lumetrascope");
+    EXPECT_TRUE(lumetra.mainWindow()->isVisible());
+    EXPECT_FALSE(lumetra.statistics()->isVisible());
+    EXPECT_EQ(lumetra.context().yields.count(), 2);
+    EXPECT_EQ(lumetra.context().dirs.data, dir.path() + "/DATA");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "   14.50 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label11), "    4.00 kWh");
+    EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(), static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    lumetra.statistics()->findChild<QPushButton*>("DruckButton")->click();
+    ASSERT_NE(lumetra.printPreview(), nullptr);
+    EXPECT_TRUE(lumetra.printPreview()->isVisible());
+    EXPECT_GT(lumetra.printPreview()->pageCount(), 0);
+    // The month's figures reach the report as the window shows them.
+    const auto& lines = lumetra.printPreview()->document().lines;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("   14.50 kWh") != std::string::npos; }));
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+
+    lumetra.mainWindow()->findChild<QPushButton*>("InfoButton")->click();
+    EXPECT_TRUE(lumetra.about()->isVisible());
+}
+
+TEST_F(LumetraAppTest, WithoutYieldFileEveryFigureIsZero) {
+    LumetraApp lumetra;
+    lumetra.start();
+    EXPECT_EQ(lumetra.context().yields.count(), 0);
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "    0.00 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label27), "      0.00 Euro");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label41), "    0.00 kg");
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+}
+
+TEST_F(LumetraAppTest, BadFirstEvaluationIsShownAndStartUpGoesOn) {
+    dir.write("DATA/DATEN.DAT", "20240502;2.5.2024;10,5\r\n");
+    LumetraApp lumetra;
+    lumetra.start();
+    ASSERT_EQ(Dialogs::shownMessages().size(), 1);
+    const ShownMessage& shown = Dialogs::shownMessages().front();
+    EXPECT_EQ(shown.caption, "Lumetra - Lumetrascope");
+    EXPECT_EQ(shown.text, QString::fromUtf8("'2.' ist kein gültiger Integerwert."));
+    EXPECT_EQ(shown.icon, ShownMessage::Icon::Error);
+    ASSERT_NE(lumetra.statistics(), nullptr);
+    EXPECT_TRUE(lumetra.mainWindow()->isVisible());
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "0 kWh");
+    EXPECT_TRUE(lumetra.mainWindow()->findChild<QPushButton*>("StatistikButton")->isEnabled());
+}
+
+TEST_F(LumetraAppTest, EveryWindowIsCreatedOnceAndOpenedByItsButton) {
+    LumetraApp lumetra;
+    lumetra.start();
+    MainWindow* main = lumetra.mainWindow();
+    EXPECT_EQ(lumetra.context().settings, static_cast<SettingsFields*>(lumetra.settings()));
+    EXPECT_NE(lumetra.locationEditor(), nullptr);
+    EXPECT_NE(lumetra.dayCurve(), nullptr);
+    struct Case { const char* button; QWidget* window; };
+    const Case cases[] = {
+        {"EinstellungenButton", lumetra.settings()},
+        {"ManuelleDatenerfassungButton", lumetra.manualEntry()},
+        {"ImportCsvButton", lumetra.csvImport()},
+        {"StatistikButton", lumetra.statistics()},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.window, nullptr) << c.button;
+        EXPECT_FALSE(c.window->isVisible()) << c.button;
+        main->findChild<QPushButton*>(c.button)->click();
+        EXPECT_TRUE(c.window->isVisible()) << c.button;
+        EXPECT_TRUE(main->isVisible());
+    }
+    main->findChild<QToolButton*>("sBitBtn4")->click();
+    EXPECT_TRUE(lumetra.datePicker()->isVisible());
+    EXPECT_EQ(lumetra.context().datePickerPurpose, "Tagesdatum");
+    EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+}
+
+}  // namespace

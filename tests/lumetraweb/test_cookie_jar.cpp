@@ -1,0 +1,41 @@
+#include "CookieJar.h"
+
+#include <gtest/gtest.h>
+
+namespace lumetra {
+namespace {
+
+constexpr std::time_t kNow = 1215993600;  // 14.07.2008
+
+TEST(CookieJar, MatchesHostPathAndExpiry) {
+    CookieJar jar;
+    jar.takeSetCookie("sid=1", "pv.example", "/pvdaten/08071500.suo", kNow);       // host only, path /pvdaten
+    jar.takeSetCookie("dom=2; Domain=.example; Path=/", "pv.example", "/x", kNow);  // whole domain
+    jar.takeSetCookie("kurz=3; Max-Age=60", "pv.example", "/", kNow);
+    jar.takeSetCookie("alt=4; Expires=Wed, 09 Jun 2004 10:18:14 GMT", "pv.example", "/", kNow);
+    jar.takeSetCookie("fremd=5; Domain=other.example", "pv.example", "/", kNow);  // not ours to set
+
+    EXPECT_EQ(jar.cookieHeader("pv.example", "/pvdaten/x.suo", kNow), "sid=1; dom=2; kurz=3");
+    EXPECT_EQ(jar.cookieHeader("PV.EXAMPLE", "/pvdatenarchiv/x", kNow), "dom=2; kurz=3");
+    EXPECT_EQ(jar.cookieHeader("www.example", "/pvdaten/x.suo", kNow), "dom=2");
+    EXPECT_EQ(jar.cookieHeader("pv.example", "/pvdaten/x.suo", kNow + 61), "sid=1; dom=2");
+    EXPECT_EQ(jar.cookieHeader("elsewhere", "/", kNow), "");
+}
+
+TEST(CookieJar, ReplacesAndDeletesByNameDomainAndPath) {
+    CookieJar jar;
+    jar.takeSetCookie("sid=1; Path=/", "pv", "/", kNow);
+    jar.takeSetCookie("sid=2; Path=/", "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/a", kNow), "sid=2");
+    jar.takeSetCookie("sid=; Path=/; Max-Age=0", "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/a", kNow), "");
+}
+
+TEST(CookieJar, TakesEveryCookieOfASetCookie2List) {
+    CookieJar jar;
+    jar.takeSetCookie2("a=\"1\"; Version=\"1\"; Path=\"/\", b=\"x,y\"; Version=1; Path=/", "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), "a=1; b=x,y");
+}
+
+}  // namespace
+}  // namespace lumetra
