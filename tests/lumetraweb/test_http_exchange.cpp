@@ -90,6 +90,18 @@ TEST(HttpExchange, SendsCookiesBackAsTheLastHeader) {
     EXPECT_NE(requests[2].find("Cookie: sid=abc\r\n"), std::string::npos);
 }
 
+TEST(HttpExchange, ACookieWithALineBreakInsideIsNotSentBack) {
+    ScriptedServer server;
+    server.reply(ScriptedServer::ok("", "Set-Cookie: sid=abc\rX-Eingeschleust: 1; Path=/\r\nSet-Cookie: ok=1; Path=/\r\n"));
+    server.reply(ScriptedServer::ok(""));
+    HttpExchange http;
+    fetch(http, server.baseUrl() + "/a.suo");
+    fetch(http, server.baseUrl() + "/b.suo");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1], "GET /pvdaten/b.suo HTTP/1.1\r\n" + host(server) + kAccept + kAgent + "Cookie: ok=1\r\n\r\n");
+}
+
 TEST(HttpExchange, ReusesTheConnectionUntilTheServerClosesIt) {
     ScriptedServer server;
     server.reply(ScriptedServer::ok("1"));
