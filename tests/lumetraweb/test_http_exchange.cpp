@@ -154,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                      false, "HTTP/1.1 401 Unauthorized"},
         ResponseCase{"StatusLineKeptAsReceived", "HTTP/1.1 500  Interner   Fehler\r\nContent-Length: 0\r\n\r\n",
                      false, "HTTP/1.1 500  Interner   Fehler"},
+        ResponseCase{"OverlongStatusCode", "HTTP/\x19 2222222222\n", false, "HTTP/\x19 2222222222"},
         ResponseCase{"NoContent", "HTTP/1.1 204 No Content\r\n\r\n", true, ""},
         ResponseCase{"EmptyBody", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", true, ""},
         ResponseCase{"Chunked",
