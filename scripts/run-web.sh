@@ -25,7 +25,7 @@ echo "Web server: http://127.0.0.1:$port/pvdaten/ publishes $upload"
 
 mkdir -p "$scratch/work"
 if [ ! -f "$scratch/work/LUMWEB.INI" ]; then
-  printf '[SET]\r\nPATH=http://127.0.0.1:%s/pvdaten\r\nPAC=8000\r\nSMA=00\r\nTIME=5\r\nDisplay=1\r\nAUTO=1\r\n' \
+  printf '[SET]\r\nPATH=http://127.0.0.1:%s/pvdaten\r\nPAC=5000\r\nSMA=00\r\nTIME=5\r\nDisplay=1\r\nAUTO=1\r\n' \
     "$port" > "$scratch/work/LUMWEB.INI"
 fi
 cd "$scratch/work"

@@ -3,20 +3,13 @@
 #include "base/Files.h"
 #include "support/TempDir.h"
 
+#include "support/ErrorText.h"
+
 #include <gtest/gtest.h>
 
 using namespace lumetra;
 
-namespace {
-std::string errorOf(auto&& action) {
-    try {
-        action();
-    } catch (const LumetraError& e) {
-        return utf8FromCp1252(e.what());
-    }
-    return "<no error>";
-}
-}  // namespace
+using test::errorOf;
 
 TEST(SafeSave, FailureLeavesTheOldFileByteForByte) {
     test::TempDir dir;

@@ -2,24 +2,15 @@
 #include "base/Errors.h"
 #include "base/German.h"
 
+#include "support/ErrorText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace lumetra;
 
-namespace {
-
-std::string errorOf(auto&& action) {
-    try {
-        action();
-    } catch (const LumetraError& e) {
-        return utf8FromCp1252(e.what());
-    }
-    return "<no error>";
-}
-
-}  // namespace
+using test::errorOf;
 
 TEST(German, FloatAcceptedForms) {
     struct Case { const char* text; double value; };

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/ErrorText.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "data/AppContext.h"
@@ -38,16 +39,5 @@ struct RecordingMain : MainWindowActions {
     void setChartShowsInactive(bool show) override { inactiveShown.push_back(show); }
     void setSelectedDateText(const std::string&) override {}
 };
-
-// The German message of what `action` threw, as UTF-8.
-template <typename Action>
-std::string errorOf(Action&& action) {
-    try {
-        action();
-    } catch (const LumetraError& e) {
-        return utf8FromCp1252(e.what());
-    }
-    return "<no error>";
-}
 
 }  // namespace lumetra::test
