@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <clocale>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // Qt took the session's locale; day files are written with "."
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: lumetra-demo DIR [dd.mm.yyyy]\n");
         return 2;

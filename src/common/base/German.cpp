@@ -6,9 +6,12 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+
+#include <locale.h>
 
 namespace lumetra {
 namespace {
@@ -18,12 +21,15 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 double strToFloat(std::string_view text) {
-    // Shape check first: strtod alone would take "inf", hex and a "." point.
+    // Shape check first: the number readers alone would take "inf", hex and a "." point.
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
     std::string normal;
-    if (i < n && (text[i] == '+' || text[i] == '-')) normal.push_back(text[i++]);
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') normal.push_back('-');  // from_chars takes no '+'
+        ++i;
+    }
     std::size_t digits = 0;
     while (i < n && isDigit(text[i])) { normal.push_back(text[i++]); ++digits; }
     if (i < n && text[i] == ',') {
@@ -42,8 +48,16 @@ double strToFloat(std::string_view text) {
     }
     while (i < n && text[i] == ' ') ++i;
     if (!ok || i != n) fail(msg::NotAFloat, text);
+    // Neither reads LC_NUMERIC, which Qt sets from the session: a German one made plain strtod
+    // stop at the ".". from_chars is also far quicker, and the evaluation parses every line on
+    // every run; strtod_l decides what is out of range (overflow fails, underflow gives 0).
+    double value = 0;
+    const char* end = normal.data() + normal.size();
+    if (auto [ptr, ec] = std::from_chars(normal.data(), end, value); ec == std::errc() && ptr == end)
+        return value;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     errno = 0;
-    double value = std::strtod(normal.c_str(), nullptr);
+    value = strtod_l(normal.c_str(), nullptr, cLocale);
     if (errno == ERANGE && std::isinf(value)) fail(msg::NotAFloat, text);
     return value;
 }

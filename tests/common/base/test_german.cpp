@@ -1,6 +1,7 @@
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "base/German.h"
+#include "support/GermanNumericLocale.h"
 
 #include "support/ErrorText.h"
 
@@ -91,4 +92,13 @@ TEST(Cp1252, RoundTripsEveryByte) {
     EXPECT_EQ(cp1252FromUtf8("München"), "M\xFCnchen");
     EXPECT_EQ(cp1252FromUtf8("Zählerstand €"), "Z\xE4hlerstand \x80");
     EXPECT_EQ(toCp1252(QString::fromUtf8("日")), "?");
+}
+
+TEST(German, FloatIgnoresTheProcessLocale) {
+    test::GermanNumericLocale german;
+    if (!german.ok()) GTEST_SKIP() << "no German locale to be had";
+    const struct { const char* text; double value; } cases[] = {{"10,5", 10.5}, {"0,4675", 0.4675}, {"-3,25e1", -32.5}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(strToFloat(c.text), c.value) << c.text;
+    EXPECT_EQ(strToFloat("1e-999"), 0.0);
+    EXPECT_EQ(errorOf([] { strToFloat("1e999"); }), "'1e999' ist kein gültiger Gleitkommawert");
 }

@@ -1,4 +1,5 @@
 #include "evaluation/FormatFixed.h"
+#include "support/GermanNumericLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -21,4 +22,11 @@ TEST(FormatFixed, Examples) {
         {13.24, 8, " kg CO2", "   13.24 kg CO2"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatFixed(c.value, c.width, c.suffix), c.text) << c.value;
+}
+
+TEST(FormatFixed, PointWhateverTheProcessLocale) {
+    test::GermanNumericLocale german;
+    if (!german.ok()) GTEST_SKIP() << "no German locale to be had";
+    EXPECT_EQ(FormatFixed(1234.5, 8, " kWh"), " 1234.50 kWh");
+    EXPECT_EQ(FormatFixed(-12.345, 8, " kg"), "  -12.35 kg");
 }

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release (build-bench/), runs the benchmarks and prints
+# one table: each figure beside its goal and whether it is met. Exits non-zero only when a
+# benchmark failed to run: a missed goal is a figure to look at, not a broken build.
+#   ./bench.sh [extra Google Benchmark flags, e.g. --benchmark_filter=Chart]
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/deps.sh
+dir=build-bench
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BUILD_TESTS=OFF >/dev/null
+if ! cmake --build "$dir" --parallel "$(nproc)" --target lumetra_bench >"$dir/build.log" 2>&1; then
+  cat "$dir/build.log" >&2
+  exit 1
+fi
+
+csv="$dir/bench.csv"
+log="$dir/bench.log"
+if ! QT_QPA_PLATFORM=offscreen "$dir/bench/lumetra_bench" --benchmark_out="$csv" \
+    --benchmark_out_format=csv "$@" >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi
+
+# name prefix | what | goal in ms (empty: none given)
+goals='BM_EvaluationMonth/36500|Evaluation, month view, 36,500 lines|5
+BM_EvaluationYear/36500|Evaluation, year view, 36,500 lines|5
+BM_EvaluationMonth/100000|Evaluation, month view, 100,000 lines|20
+BM_EvaluationYear/100000|Evaluation, year view, 100,000 lines|20
+BM_LoadDayCurve|LoadDayCurve, 149-line day file|0.2
+BM_MonthChartFullPaint|Month chart, full paint of 31 columns|2
+BM_DayChart144Updates|Day chart, 144 single-column updates|5
+BM_BuildReport31Days|Report of a 31-day month|
+BM_StartupToMainWindow|Start to main window shown, demo plant|400'
+
+printf '%s\n' "$goals" | awk -F'|' -v csvfile="$csv" -v filtered="$#" '
+  BEGIN {
+    # Google Benchmark CSV: name,iterations,real_time,cpu_time,time_unit,...,error_occurred,error_message
+    while ((getline line < csvfile) > 0) {
+      if (line !~ /^"/) continue
+      n = split(line, f, ",")
+      name = f[1]; gsub(/"/, "", name)
+      scale = f[5] == "ns" ? 1e-6 : f[5] == "us" ? 1e-3 : f[5] == "s" ? 1e3 : 1
+      ms[name] = f[3] * scale
+      cpu[name] = f[4] * scale
+      failed[name] = (n >= 9 && f[9] == "true")
+    }
+    # The goal is for the wall-clock figure; the CPU time shows what other load took from it.
+    fmt = "%-44s %12s %12s %10s  %s\n"
+    printf fmt, "benchmark", "figure", "(cpu)", "goal", "met"
+    printf fmt, "---------", "------", "-----", "----", "---"
+  }
+  {
+    found = ""
+    for (name in ms) if (index(name, $1) == 1) found = name
+    goal = $3 == "" ? "-" : "< " $3 " ms"
+    if (found == "" && filtered) { printf fmt, $2, "not run", "", goal, ""; next }
+    if (found == "" || failed[found]) { printf fmt, $2, "failed", "", goal, "NO"; bad = 1; next }
+    printf fmt, $2, show(ms[found]), (found ~ /manual_time/ ? "" : show(cpu[found])), goal,
+           ($3 == "" ? "(no goal)" : ms[found] < $3 ? "yes" : "NO")
+  }
+  function show(v) { return v < 1 ? sprintf("%.3f ms", v) : sprintf("%.1f ms", v) }
+  END { exit bad }'
