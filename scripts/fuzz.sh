@@ -13,7 +13,7 @@ cmake --build "$dir" --parallel "$(nproc)" --target $targets
 # Seeds: the project's own test files and the demo plant.
 seeds="$dir/seeds"
 rm -rf "$seeds" && mkdir -p "$seeds"
-find tests/data demo -type f -size -64k -exec cp {} "$seeds/" \; 2>/dev/null || true
+find tests/data demo fuzz/seeds -type f -size -64k -exec cp {} "$seeds/" \; 2>/dev/null || true
 
 export QT_QPA_PLATFORM=offscreen
 run_one() {

@@ -37,5 +37,24 @@ TEST(CookieJar, TakesEveryCookieOfASetCookie2List) {
     EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), "a=1; b=x,y");
 }
 
+TEST(CookieJar, AMaxAgeAtTheEndOfTheClockKeepsTheCookie) {
+    CookieJar jar;
+    jar.takeSetCookie("sid=1; Max-Age=9223372036854775807", "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/", kNow + 400LL * 24 * 3600 * 365), "sid=1");
+}
+
+TEST(CookieJar, IgnoresACookieWhoseNameOrValueHoldsAControlCharacter) {
+    using namespace std::string_literals;
+    for (const std::string& bad : {"sid=a\rX-Mehr: 1"s, "sid=a\nb"s, "sid=a\0b"s, "s\x7Fid=1"s, "s\x01d=1"s}) {
+        CookieJar jar;
+        jar.takeSetCookie("alt=1", "pv", "/", kNow);
+        jar.takeSetCookie(bad + "; Path=/", "pv", "/", kNow);
+        EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), "alt=1") << bad;
+    }
+    CookieJar jar;
+    jar.takeSetCookie("sid=a\tb", "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), "sid=a\tb");
+}
+
 }  // namespace
 }  // namespace lumetra

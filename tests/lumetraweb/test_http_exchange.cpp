@@ -90,6 +90,18 @@ TEST(HttpExchange, SendsCookiesBackAsTheLastHeader) {
     EXPECT_NE(requests[2].find("Cookie: sid=abc\r\n"), std::string::npos);
 }
 
+TEST(HttpExchange, ACookieWithALineBreakInsideIsNotSentBack) {
+    ScriptedServer server;
+    server.reply(ScriptedServer::ok("", "Set-Cookie: sid=abc\rX-Eingeschleust: 1; Path=/\r\nSet-Cookie: ok=1; Path=/\r\n"));
+    server.reply(ScriptedServer::ok(""));
+    HttpExchange http;
+    fetch(http, server.baseUrl() + "/a.suo");
+    fetch(http, server.baseUrl() + "/b.suo");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1], "GET /pvdaten/b.suo HTTP/1.1\r\n" + host(server) + kAccept + kAgent + "Cookie: ok=1\r\n\r\n");
+}
+
 TEST(HttpExchange, ReusesTheConnectionUntilTheServerClosesIt) {
     ScriptedServer server;
     server.reply(ScriptedServer::ok("1"));
@@ -142,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                      false, "HTTP/1.1 401 Unauthorized"},
         ResponseCase{"StatusLineKeptAsReceived", "HTTP/1.1 500  Interner   Fehler\r\nContent-Length: 0\r\n\r\n",
                      false, "HTTP/1.1 500  Interner   Fehler"},
+        ResponseCase{"OverlongStatusCode", "HTTP/\x19 2222222222\n", false, "HTTP/\x19 2222222222"},
         ResponseCase{"NoContent", "HTTP/1.1 204 No Content\r\n\r\n", true, ""},
         ResponseCase{"EmptyBody", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", true, ""},
         ResponseCase{"Chunked",

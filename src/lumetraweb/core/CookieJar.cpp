@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <string>
 
 namespace lumetra {
@@ -57,6 +58,12 @@ bool domainMatches(const std::string& host, const std::string& domain, bool host
            host[host.size() - domain.size() - 1] == '.';
 }
 
+// Control characters (tab aside) would end up in our own Cookie line: a bare CR or a NUL
+// there breaks the request or smuggles in a header of the server's choosing.
+bool hasControlCharacter(std::string_view s) {
+    return std::any_of(s.begin(), s.end(), [](unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; });
+}
+
 bool pathMatches(const std::string& requestPath, const std::string& cookiePath) {
     if (requestPath.compare(0, cookiePath.size(), cookiePath) != 0) return false;
     return requestPath.size() == cookiePath.size() || cookiePath.back() == '/' ||
@@ -85,6 +92,7 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
     Cookie c;
     c.name = std::string(trim(pair.substr(0, eq)));
     c.value = unquoted(pair.substr(eq + 1));
+    if (hasControlCharacter(c.name) || hasControlCharacter(c.value)) return;
     c.domain = lower(host);
     c.path = defaultPath(requestPath);
     bool expired = false;
@@ -106,7 +114,10 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
             try {
                 const long long seconds = std::stoll(val);
                 if (seconds <= 0) expired = true;
-                else c.expires = now + static_cast<std::time_t>(seconds);
+                else if (seconds > std::numeric_limits<std::time_t>::max() - now)
+                    c.expires = std::numeric_limits<std::time_t>::max();  // lives as long as the run
+                else
+                    c.expires = now + static_cast<std::time_t>(seconds);
             } catch (const std::exception&) {
             }
         } else if (key == "expires" && c.expires == 0 && !expired) {

@@ -92,6 +92,10 @@ std::size_t HttpExchange::onHeader(char* data, std::size_t size, std::size_t cou
             for (char c : rest.substr(0, rest.find(' '))) {
                 if (c < '0' || c > '9') break;
                 t.statusCode = t.statusCode * 10 + (c - '0');
+                if (t.statusCode > 999) {  // no status code, and the digits may go on for ever
+                    t.statusCode = 0;
+                    break;
+                }
             }
         }
         return n;
