@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "base/German.h"
 #include "dayfile/DayFileName.h"
+#include "chart/DayChartPanel.h"
 
 #include <QFile>
 #include <QFrame>
@@ -176,9 +177,7 @@ void WebMainWindow::showCurve() {
 }
 
 void WebMainWindow::LedSpectrum1MouseMove(int x) {
-    if (x <= 5 || x >= 431) return;
-    const int column = (x + 2) / 3 - 2;
-    Label2->setText(fromCp1252(day_.pacTexts[static_cast<std::size_t>(column)] + " Watt"));
+    if (auto text = dayHoverText(day_.pacTexts, x)) Label2->setText(fromCp1252(*text));
 }
 
 }  // namespace lumetra

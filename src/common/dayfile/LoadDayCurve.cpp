@@ -107,4 +107,10 @@ DayCurveResult LoadDayCurve(const std::string& path, const std::optional<std::st
     return day;
 }
 
+std::optional<std::string> dayHoverText(const PacTexts& texts, int x) {
+    if (x <= 5 || x >= 431) return std::nullopt;
+    const int column = (x + 2) / 3 - 2;
+    return texts[static_cast<std::size_t>(column)] + " Watt";
+}
+
 }  // namespace lumetra

@@ -17,6 +17,10 @@ using DayCurve = std::array<int, DayColumns>;
 using PacTexts = std::array<std::string, DayColumns>;
 
 // The result of one read. A fresh (or cleared) one is the empty day.
+// The hover text over a day chart at pointer position x: the PAC text of column
+// floor((x - 4) / 3) + " Watt" for 5 < x < 431; nothing elsewhere (the label keeps its text).
+std::optional<std::string> dayHoverText(const PacTexts& texts, int x);
+
 struct DayCurveResult {
     DayCurve curve{};
     PacTexts pacTexts;

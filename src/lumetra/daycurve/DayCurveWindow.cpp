@@ -3,7 +3,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
-#include "chart/TLedSpectrum.h"
+#include "chart/DayChartPanel.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowFont.h"
 
@@ -36,24 +36,9 @@ DayCurveWindow::DayCurveWindow(AppContext& context, QWidget* parent)
     setFixedSize(464, 310);
     setFont(windowFont());
 
-    panel1_ = new QFrame(this);
-    panel1_->setObjectName("Panel1");
-    panel1_->setGeometry(8, 8, 449, 232);
-    panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel1_->setLineWidth(1);
-    panel1_->setAutoFillBackground(true);
-    QPalette black = panel1_->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    panel1_->setPalette(black);
-
-    chart_ = new TLedSpectrum(panel1_);
-    chart_->setObjectName("LedSpectrum1");
-    chart_->setGeometry(4, 4, 441, 225);
-    applyBlackBevel(*chart_);
-    chart_->setColumns(DayColumns);
-    chart_->setBarWidth(2);
-    chart_->setMaxValue(100);
-    chart_->setMarkerVisible(true);
+    const DayChartPanel dayChart = makeDayChartPanel(this, QRect(8, 8, 449, 232));
+    panel1_ = dayChart.panel;
+    chart_ = dayChart.chart;
     chart_->fullPaint();
     connect(chart_, &TLedSpectrum::pointerMoved, this, &DayCurveWindow::LedSpectrum1MouseMove);
 
@@ -143,9 +128,7 @@ void DayCurveWindow::sButton3Click() {
 
 void DayCurveWindow::LedSpectrum1MouseMove(int x, int /*y*/) {
     guarded([&] {
-        if (x <= 5 || x >= 431) return;
-        const int column = (x + 2) / 3 - 2;
-        label1_->setText(fromCp1252(day_.day().pacTexts[static_cast<std::size_t>(column)] + " Watt"));
+        if (auto text = dayHoverText(day_.day().pacTexts, x)) label1_->setText(fromCp1252(*text));
     });
 }
 

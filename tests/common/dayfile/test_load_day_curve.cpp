@@ -185,3 +185,16 @@ TEST(LoadDayCurve, PacMaxZeroIsRefusedBeforeAnythingChanges) {
         EXPECT_EQ(day.lines.count(), 15);
     }
 }
+
+TEST(DayHoverText, ColumnUnderThePointer) {
+    lumetra::PacTexts texts;
+    texts.fill("0,000");
+    texts[0] = "12.5";
+    texts[1] = "100";
+    texts[142] = "2229.0";
+    struct Case { int x; std::optional<std::string> text; };
+    const Case cases[] = {{5, std::nullopt},         {6, "12.5 Watt"},   {7, "100 Watt"},
+                          {9, "100 Watt"},           {10, "0,000 Watt"}, {430, "2229.0 Watt"},
+                          {431, std::nullopt},       {-3, std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(lumetra::dayHoverText(texts, c.x), c.text) << c.x;
+}
