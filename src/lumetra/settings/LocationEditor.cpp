@@ -2,7 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
-#include "settings/NumberField.h"
+#include "settings/DialogControls.h"
 #include "settings/SettingsDialog.h"
 #include "ui/WindowFont.h"
 
@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kFieldHeight = 21;
 constexpr int kYieldField = 13;
-
-QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, int width = 0,
-                 Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(align | Qt::AlignVCenter);
-    label->setGeometry(left, top, width > 0 ? width : label->sizeHint().width(), 16);
-    return label;
-}
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include "base/Files.h"
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
-#include "settings/NumberField.h"
+#include "settings/DialogControls.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowFont.h"
 
@@ -23,14 +23,6 @@ constexpr int kFieldHeight = 21;
 
 std::size_t index(SettingsField field) { return static_cast<std::size_t>(field); }
 std::size_t index(SettingsSwitch sw) { return static_cast<std::size_t>(sw); }
-
-QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, int width = 0,
-                 Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(align | Qt::AlignVCenter);
-    label->setGeometry(left, top, width > 0 ? width : label->sizeHint().width(), 16);
-    return label;
-}
 
 // Right edge at `right`, for labels left of their field.
 QLabel* addLabelBefore(QWidget* parent, const QString& text, int right, int top) {

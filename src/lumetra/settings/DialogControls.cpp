@@ -1,4 +1,4 @@
-#include "settings/NumberField.h"
+#include "settings/DialogControls.h"
 
 #include <QValidator>
 
@@ -37,6 +37,13 @@ QLineEdit* makeNumberField(QWidget* parent, const QString& name, int maxLength, 
     edit->setAlignment(Qt::AlignRight);
     edit->setValidator(new NumberValidator(maxLength, decimal, edit));
     return edit;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, int width, Qt::Alignment align) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setGeometry(left, top, width > 0 ? width : label->sizeHint().width(), 16);
+    return label;
 }
 
 }  // namespace lumetra
