@@ -1,10 +1,10 @@
 // The charts as the windows set them up, shown offscreen so every paint reaches the
 // backing store as it would on a screen.
-#include "chart/TLedSpectrum.h"
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 
-#include <benchmark/benchmark.h>
+#include "chart/TLedSpectrum.h"
 
 using namespace lumetra;
 

@@ -1,12 +1,11 @@
 // Reading one full day file: five header lines and 144 ten-minute lines.
-#include "dayfile/LoadDayCurve.h"
-
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
+#include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
+
+#include "dayfile/LoadDayCurve.h"
 
 using namespace lumetra;
 

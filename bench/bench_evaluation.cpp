@@ -1,10 +1,10 @@
 // One evaluation (month and year view) over a long DATEN.DAT ending yesterday.
-#include "base/Clock.h"
-#include "evaluation/Evaluation.h"
+#include <benchmark/benchmark.h>
 
 #include <QDate>
 
-#include <benchmark/benchmark.h>
+#include "base/Clock.h"
+#include "evaluation/Evaluation.h"
 
 using namespace lumetra;
 
@@ -26,8 +26,8 @@ void fill(AppContext& context, int lines) {
     QDate day = QDate(2024, 5, 19).addDays(1 - lines);
     for (int i = 0; i < lines; ++i, day = day.addDays(1)) {
         const Date date{day.year(), day.month(), day.day()};
-        context.yields.appendLine(formatDateId(date) + ";" + formatDate(date) + ";" +
-                                  std::to_string(i % 40) + "," + std::to_string(i % 100));
+        context.yields.appendLine(formatDateId(date) + ";" + formatDate(date) + ";" + std::to_string(i % 40) +
+                                  "," + std::to_string(i % 100));
     }
 }
 

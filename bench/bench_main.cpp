@@ -1,9 +1,8 @@
 // The chart benchmarks paint real widgets: they need an application, offscreen unless a
 // display was asked for.
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {

@@ -1,7 +1,7 @@
 // The statistics report of a 31-day month, as "Druck" builds it.
-#include "reporting/BuildReport.h"
-
 #include <benchmark/benchmark.h>
+
+#include "reporting/BuildReport.h"
 
 using namespace lumetra;
 

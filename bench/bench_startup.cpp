@@ -1,7 +1,6 @@
 // From process start to the main window's first paint, for the desktop program on a fresh
 // demo plant: each iteration spawns the start-up probe in the plant's directory.
 #include <benchmark/benchmark.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,7 +40,8 @@ std::optional<std::string> run(const char* program, const std::string& dir, cons
     close(out[1]);
     std::string text;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(n));
     close(out[0]);
     int status = 0;
     waitpid(pid, &status, 0);

@@ -1,13 +1,12 @@
 // The desktop program's start-up exactly as main.cpp runs it, watched from outside the
 // program's code: at the main window's first paint it writes CLOCK_MONOTONIC (ns) to
 // stdout and quits. The caller takes the same clock before it starts this process.
-#include "mainwindow/LumetraApp.h"
-
 #include <QApplication>
 #include <QEvent>
-
 #include <cstdio>
 #include <ctime>
+
+#include "mainwindow/LumetraApp.h"
 
 namespace {
 

@@ -1,15 +1,14 @@
 #include "DemoPlant.h"
 
-#include "base/Errors.h"
-#include "base/Files.h"
-#include "dayfile/DayFileName.h"
-
 #include <QDate>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <numbers>
+
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "dayfile/DayFileName.h"
 
 namespace lumetra::demo {
 namespace {
@@ -97,7 +96,9 @@ std::string dayFile(const Date& d) {
     return out;
 }
 
-std::string readFixed(const std::string& dir, const std::string& name) { return readFile(joinPath(dir, name)); }
+std::string readFixed(const std::string& dir, const std::string& name) {
+    return readFile(joinPath(dir, name));
+}
 
 void ensureDir(const std::string& path) {
     if (!dirExists(path) && !createDirectory(path)) fail(msg::CannotCreate, path);

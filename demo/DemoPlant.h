@@ -2,9 +2,9 @@
 // The demo plant: a working directory with settings, daily yields from 2019 up to
 // yesterday, a location table and the inverter's day files of the last seven days.
 // Deterministic: the same directory and date give the same bytes.
-#include "base/German.h"
-
 #include <string>
+
+#include "base/German.h"
 
 namespace lumetra::demo {
 

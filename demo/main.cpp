@@ -1,15 +1,13 @@
 // lumetra-demo DIR [dd.mm.yyyy]: makes the demo plant in DIR for the given day (default today).
-#include "DemoPlant.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <clocale>
+#include <cstdio>
 
+#include "DemoPlant.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
-
-#include <QCoreApplication>
-#include <QDir>
-
-#include <clocale>
-#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

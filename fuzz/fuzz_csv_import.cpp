@@ -1,15 +1,14 @@
 // Any CSV file loads into the left list; ">>" and ">" either take rows or stop with the
 // date message, and every day line they take carries its date as yyyymmdd in front.
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+
 #include "base/Clock.h"
 #include "base/Errors.h"
 #include "base/German.h"
 #include "entry/CsvImport.h"
-
-#include <QTemporaryDir>
-
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
 
 namespace {
 

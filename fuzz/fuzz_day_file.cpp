@@ -1,15 +1,14 @@
 // Any day file loads without harm, with and without a date filter. Columns no line is drawn
 // in stay empty ("0,000", 0), and a drawn column holds its line's field 2 and that PAC in
 // percent of PacMax, truncated toward zero and held inside the int range.
-#include "dayfile/LoadDayCurve.h"
-
 #include <QTemporaryDir>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
+
+#include "dayfile/LoadDayCurve.h"
 
 namespace {
 
@@ -31,7 +30,8 @@ void check(const lumetra::DayCurveResult& day, const std::optional<std::string>&
         const int half = (n - 5) / 2;
         for (int a = 5; a < n; ++a) {
             const int column = 72 - half + (a - 5);
-            if (column >= 0 && column < DayColumns) lineOf[static_cast<std::size_t>(column)] = &day.lines.line(a);
+            if (column >= 0 && column < DayColumns)
+                lineOf[static_cast<std::size_t>(column)] = &day.lines.line(a);
         }
     }
     for (std::size_t c = 0; c < DayColumns; ++c) {

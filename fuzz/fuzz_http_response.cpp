@@ -1,10 +1,6 @@
 // Any bytes a server sends back make a fetch succeed or fail with our message, never more.
 // Body pieces handed on are bytes the server sent, and no cookie a response sets can put a
 // control character into the next request's Cookie header.
-#include "CookieJar.h"
-#include "HttpExchange.h"
-#include "base/Errors.h"
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -15,6 +11,10 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+
+#include "CookieJar.h"
+#include "HttpExchange.h"
+#include "base/Errors.h"
 
 namespace {
 

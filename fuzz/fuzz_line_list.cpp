@@ -1,12 +1,13 @@
 // Any bytes load into a list; saving and loading again gives the same lines.
-#include "base/DelimitedLineList.h"
-
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/DelimitedLineList.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (auto order : {lumetra::DelimitedLineList::Order::Sorted, lumetra::DelimitedLineList::Order::Unsorted}) {
+    for (auto order :
+         {lumetra::DelimitedLineList::Order::Sorted, lumetra::DelimitedLineList::Order::Unsorted}) {
         lumetra::DelimitedLineList list(order);
         list.loadFromBytes(bytes);
         lumetra::DelimitedLineList again(order);

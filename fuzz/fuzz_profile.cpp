@@ -1,12 +1,11 @@
 // Any profile file reads without harm; a written value reads back as written.
-#include "base/Errors.h"
-#include "base/ProfileFile.h"
-
 #include <QTemporaryDir>
-
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+
+#include "base/Errors.h"
+#include "base/ProfileFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;

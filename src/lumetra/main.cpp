@@ -1,6 +1,6 @@
-#include "mainwindow/LumetraApp.h"
-
 #include <QApplication>
+
+#include "mainwindow/LumetraApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,21 +1,21 @@
 #include "WebMainWindow.h"
 
-#include "WebUrl.h"
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
-#include "base/Errors.h"
-#include "base/Files.h"
-#include "base/German.h"
-#include "dayfile/DayFileName.h"
-#include "chart/DayChartPanel.h"
-
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include "WebUrl.h"
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "base/German.h"
+#include "chart/DayChartPanel.h"
+#include "dayfile/DayFileName.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {
@@ -80,7 +80,8 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
     LedSpectrum1->setBarWidth(2);
     LedSpectrum1->setMaxValue(100);
     LedSpectrum1->setMarkerVisible(true);
-    connect(LedSpectrum1, &TLedSpectrum::pointerMoved, this, [this](int x, int) { LedSpectrum1MouseMove(x); });
+    connect(LedSpectrum1, &TLedSpectrum::pointerMoved, this,
+            [this](int x, int) { LedSpectrum1MouseMove(x); });
 
     ListBox = new QListWidget(Panel1);
     ListBox->setObjectName("ListBox");
@@ -96,9 +97,21 @@ WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
 
     connect(LMDButton1, &QPushButton::clicked, this, [this] { close(); });
     connect(LMDButton2, &QPushButton::clicked, this, [this] { LMDButton2Click(); });
-    connect(LMDButton4, &QPushButton::clicked, this, [this] { guarded([&] { if (showSettings_) showSettings_(); }); });
-    connect(LMDButton3, &QPushButton::clicked, this, [this] { guarded([&] { if (showAbout_) showAbout_(); }); });
-    connect(sBitBtn4, &QPushButton::clicked, this, [this] { guarded([&] { if (showDatePicker_) showDatePicker_(); }); });
+    connect(LMDButton4, &QPushButton::clicked, this, [this] {
+        guarded([&] {
+            if (showSettings_) showSettings_();
+        });
+    });
+    connect(LMDButton3, &QPushButton::clicked, this, [this] {
+        guarded([&] {
+            if (showAbout_) showAbout_();
+        });
+    });
+    connect(sBitBtn4, &QPushButton::clicked, this, [this] {
+        guarded([&] {
+            if (showDatePicker_) showDatePicker_();
+        });
+    });
 }
 
 WebMainWindow::~WebMainWindow() { worker_.reset(); }
@@ -133,7 +146,8 @@ void WebMainWindow::startRefresh() {
     }
     Status->setText(fromCp1252(connectedStatusText(state.flags)));
 
-    const std::string url = dayFileUrl(baseUrl, DayFileName(toCp1252(Label1->text()), settings_->smaNumber()));
+    const std::string url =
+        dayFileUrl(baseUrl, DayFileName(toCp1252(Label1->text()), settings_->smaNumber()));
     const double pacMax = strToFloat(settings_->pacMaxText());
     day_.lines.clear();
     ListBox->clear();
@@ -144,8 +158,9 @@ void WebMainWindow::startRefresh() {
     std::FILE* file = std::fopen(QFile::encodeName(fromCp1252(path)).constData(), "wb");
     if (!file) fail(msg::CannotCreate, path);
     fetching_ = true;
-    worker_->start(url, file, path, this,
-                   [this, file, pacMax](const FetchOutcome& outcome) { finishRefresh(file, pacMax, outcome); });
+    worker_->start(url, file, path, this, [this, file, pacMax](const FetchOutcome& outcome) {
+        finishRefresh(file, pacMax, outcome);
+    });
 }
 
 void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome) {
@@ -156,8 +171,10 @@ void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOut
         refreshWaiting_ = false;
         LMDButton2Click();
     }
-    if (!outcome.ok) guarded([&] { throw LumetraError(outcome.error); });
-    else if (!closed) guarded([&] { fail(msg::CannotCreate, tempPath()); });
+    if (!outcome.ok)
+        guarded([&] { throw LumetraError(outcome.error); });
+    else if (!closed)
+        guarded([&] { fail(msg::CannotCreate, tempPath()); });
 }
 
 void WebMainWindow::showDay(double pacMax) {
@@ -173,7 +190,8 @@ void WebMainWindow::showDay(double pacMax) {
 }
 
 void WebMainWindow::showCurve() {
-    for (int i = 0; i < DayColumns; ++i) LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < DayColumns; ++i)
+        LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
 }
 
 void WebMainWindow::LedSpectrum1MouseMove(int x) {

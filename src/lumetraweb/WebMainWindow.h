@@ -1,16 +1,15 @@
 #pragma once
 // The web viewer's main window (TForm1): the date, the day chart, the refresh.
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
 #include "ConnectionState.h"
 #include "FetchWorker.h"
 #include "WebInterfaces.h"
 #include "chart/TLedSpectrum.h"
 #include "dayfile/LoadDayCurve.h"
-
-#include <QWidget>
-
-#include <cstdio>
-#include <functional>
-#include <memory>
 
 class QLabel;
 class QPushButton;

@@ -1,16 +1,15 @@
 #include "WebSettingsDialog.h"
 
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-
 #include <algorithm>
+
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {

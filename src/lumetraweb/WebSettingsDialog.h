@@ -1,11 +1,11 @@
 #pragma once
 // The web viewer's settings dialog (TForm2): LUMWEB.INI and the refresh timer.
-#include "WebInterfaces.h"
-#include "WebSettings.h"
-
 #include <QSpinBox>
 #include <QTimer>
 #include <QWidget>
+
+#include "WebInterfaces.h"
+#include "WebSettings.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,11 +1,11 @@
 #pragma once
 // The web viewer's windows, created once in start-up order and kept for the run.
+#include <memory>
+
 #include "WebMainWindow.h"
 #include "WebSettingsDialog.h"
 #include "about/AboutBox.h"
 #include "datepicker/DatePickerDialog.h"
-
-#include <memory>
 
 namespace lumetra {
 

@@ -1,8 +1,8 @@
+#include <QApplication>
+
 #include "WebViewer.h"
 #include "base/Files.h"
 #include "ui/MessageBoxReporter.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,25 +1,23 @@
 // The desktop program started as a user starts it, on 100,000 daily yields (about 274 years
 // up to yesterday), driven through its main window's buttons.
-#include "mainwindow/LumetraApp.h"
-
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "chart/TLedBitmapButton.h"
-#include "mainwindow/MainWindow.h"
-#include "reporting/StatisticsDialog.h"
-#include "support/QtApp.h"
-#include "support/TempDir.h"
-#include "ui/Dialogs.h"
+#include <gtest/gtest.h>
 
 #include <QDate>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <map>
+
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "chart/TLedBitmapButton.h"
+#include "mainwindow/LumetraApp.h"
+#include "mainwindow/MainWindow.h"
+#include "reporting/StatisticsDialog.h"
+#include "support/QtApp.h"
+#include "support/TempDir.h"
+#include "ui/Dialogs.h"
 
 using namespace lumetra;
 
@@ -48,8 +46,8 @@ YieldFile makeYieldFile(QDate last) {
     for (int i = 0; i < kLines; ++i, day = day.addDays(1)) {
         const long long cents = i * 7919LL % 5000;  // 0,00 … 49,99 kWh
         std::snprintf(energy, sizeof energy, "%lld,%02lld", cents / 100, cents % 100);
-        std::snprintf(line, sizeof line, "%04d%02d%02d;%02d.%02d.%04d;%s\r\n", day.year(), day.month(), day.day(),
-                      day.day(), day.month(), day.year(), energy);
+        std::snprintf(line, sizeof line, "%04d%02d%02d;%02d.%02d.%04d;%s\r\n", day.year(), day.month(),
+                      day.day(), day.day(), day.month(), day.year(), energy);
         file.bytes += line;
         file.monthCents[{day.year(), day.month()}] += cents;
         file.dayTexts[day] = energy;
@@ -135,7 +133,8 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
     for (int m = 1; m <= 12; ++m) year2022 += yields.monthCents.at({2022, m});
     EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
     for (int day = 1; day <= 31; ++day)
-        EXPECT_EQ(state.dayValueTexts[static_cast<std::size_t>(day)], yields.dayTexts.at(QDate(2022, 12, day)))
+        EXPECT_EQ(state.dayValueTexts[static_cast<std::size_t>(day)],
+                  yields.dayTexts.at(QDate(2022, 12, day)))
             << "day " << day;
 
     // The year view of this year, then two years back and forward again.
@@ -153,7 +152,8 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
     }
     EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
     for (int step = 0; step < 2; ++step)
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton3"), kPromptMs) << "year view forward " << step;
+        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton3"), kPromptMs)
+            << "year view forward " << step;
     ASSERT_EQ(state.selectedYear, 2024);
     EXPECT_LT(click<QPushButton>(main, "MonatButton"), kPromptMs);
     EXPECT_EQ(state.selectedMonth, 5);

@@ -1,11 +1,10 @@
-#include "DemoPlant.h"
+#include <gtest/gtest.h>
 
+#include "DemoPlant.h"
 #include "base/DelimitedLineList.h"
 #include "base/German.h"
 #include "base/ProfileFile.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 

@@ -4,7 +4,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
-
 #include <deque>
 #include <mutex>
 #include <string>
@@ -55,8 +54,8 @@ public:
     }
 
     static std::string ok(const std::string& body, const std::string& extraHeaders = "") {
-        return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
-               extraHeaders + "\r\n" + body;
+        return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + extraHeaders +
+               "\r\n" + body;
     }
 
 private:
@@ -110,7 +109,6 @@ private:
     std::deque<Reply> replies_;
     std::vector<std::string> requests_;
     int connections_ = 0;
-
 };
 
 }  // namespace lumetra::test

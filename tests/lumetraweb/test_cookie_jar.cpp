@@ -1,6 +1,6 @@
-#include "CookieJar.h"
-
 #include <gtest/gtest.h>
+
+#include "CookieJar.h"
 
 namespace lumetra {
 namespace {
@@ -9,7 +9,7 @@ constexpr std::time_t kNow = 1215993600;  // 14.07.2008
 
 TEST(CookieJar, MatchesHostPathAndExpiry) {
     CookieJar jar;
-    jar.takeSetCookie("sid=1", "pv.example", "/pvdaten/08071500.suo", kNow);       // host only, path /pvdaten
+    jar.takeSetCookie("sid=1", "pv.example", "/pvdaten/08071500.suo", kNow);  // host only, path /pvdaten
     jar.takeSetCookie("dom=2; Domain=.example; Path=/", "pv.example", "/x", kNow);  // whole domain
     jar.takeSetCookie("kurz=3; Max-Age=60", "pv.example", "/", kNow);
     jar.takeSetCookie("alt=4; Expires=Wed, 09 Jun 2004 10:18:14 GMT", "pv.example", "/", kNow);
@@ -45,7 +45,8 @@ TEST(CookieJar, AMaxAgeAtTheEndOfTheClockKeepsTheCookie) {
 
 TEST(CookieJar, IgnoresACookieWhoseNameOrValueHoldsAControlCharacter) {
     using namespace std::string_literals;
-    for (const std::string& bad : {"sid=a\rX-Mehr: 1"s, "sid=a\nb"s, "sid=a\0b"s, "s\x7Fid=1"s, "s\x01d=1"s}) {
+    for (const std::string& bad :
+         {"sid=a\rX-Mehr: 1"s, "sid=a\nb"s, "sid=a\0b"s, "s\x7Fid=1"s, "s\x01d=1"s}) {
         CookieJar jar;
         jar.takeSetCookie("alt=1", "pv", "/", kNow);
         jar.takeSetCookie(bad + "; Path=/", "pv", "/", kNow);

@@ -1,16 +1,15 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTcpServer>
+#include <chrono>
+
 #include "HttpExchange.h"
 #include "ScriptedServer.h"
 #include "WebUrl.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "dayfile/DayFileName.h"
-
-#include <QCoreApplication>
-#include <QTcpServer>
-
-#include <gtest/gtest.h>
-
-#include <chrono>
 
 using lumetra::test::ScriptedServer;
 
@@ -74,7 +73,8 @@ TEST(HttpExchange, LeavesPort80OutOfHost) {
 
 TEST(HttpExchange, SendsCookiesBackAsTheLastHeader) {
     ScriptedServer server;
-    server.reply(ScriptedServer::ok("", "Set-Cookie: sid=abc; Path=/\r\nSet-Cookie2: v=\"1\"; Version=1\r\n"));
+    server.reply(
+        ScriptedServer::ok("", "Set-Cookie: sid=abc; Path=/\r\nSet-Cookie2: v=\"1\"; Version=1\r\n"));
     server.reply(ScriptedServer::ok(""));
     server.reply(ScriptedServer::ok(""));
     HttpExchange http;
@@ -92,14 +92,16 @@ TEST(HttpExchange, SendsCookiesBackAsTheLastHeader) {
 
 TEST(HttpExchange, ACookieWithALineBreakInsideIsNotSentBack) {
     ScriptedServer server;
-    server.reply(ScriptedServer::ok("", "Set-Cookie: sid=abc\rX-Eingeschleust: 1; Path=/\r\nSet-Cookie: ok=1; Path=/\r\n"));
+    server.reply(ScriptedServer::ok(
+        "", "Set-Cookie: sid=abc\rX-Eingeschleust: 1; Path=/\r\nSet-Cookie: ok=1; Path=/\r\n"));
     server.reply(ScriptedServer::ok(""));
     HttpExchange http;
     fetch(http, server.baseUrl() + "/a.suo");
     fetch(http, server.baseUrl() + "/b.suo");
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1], "GET /pvdaten/b.suo HTTP/1.1\r\n" + host(server) + kAccept + kAgent + "Cookie: ok=1\r\n\r\n");
+    EXPECT_EQ(requests[1],
+              "GET /pvdaten/b.suo HTTP/1.1\r\n" + host(server) + kAccept + kAgent + "Cookie: ok=1\r\n\r\n");
 }
 
 TEST(HttpExchange, ReusesTheConnectionUntilTheServerClosesIt) {
@@ -144,24 +146,30 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ResponseCase{"NotFound", "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot here!", false,
                      "HTTP/1.1 404 Not Found"},
-        ResponseCase{"RedirectNotFollowed",
-                     "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/elsewhere\r\nContent-Length: 0\r\n\r\n",
-                     false, "HTTP/1.1 302 Found"},
-        ResponseCase{"SuccessWithLocation", "HTTP/1.1 201 Created\r\nLocation: /neu\r\nContent-Length: 2\r\n\r\nab",
-                     false, "HTTP/1.1 201 Created"},
-        ResponseCase{"AuthenticationNotAnswered",
-                     "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"pv\"\r\nContent-Length: 0\r\n\r\n",
-                     false, "HTTP/1.1 401 Unauthorized"},
-        ResponseCase{"StatusLineKeptAsReceived", "HTTP/1.1 500  Interner   Fehler\r\nContent-Length: 0\r\n\r\n",
-                     false, "HTTP/1.1 500  Interner   Fehler"},
+        ResponseCase{
+            "RedirectNotFollowed",
+            "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/elsewhere\r\nContent-Length: 0\r\n\r\n",
+            false, "HTTP/1.1 302 Found"},
+        ResponseCase{"SuccessWithLocation",
+                     "HTTP/1.1 201 Created\r\nLocation: /neu\r\nContent-Length: 2\r\n\r\nab", false,
+                     "HTTP/1.1 201 Created"},
+        ResponseCase{
+            "AuthenticationNotAnswered",
+            "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"pv\"\r\nContent-Length: 0\r\n\r\n",
+            false, "HTTP/1.1 401 Unauthorized"},
+        ResponseCase{"StatusLineKeptAsReceived",
+                     "HTTP/1.1 500  Interner   Fehler\r\nContent-Length: 0\r\n\r\n", false,
+                     "HTTP/1.1 500  Interner   Fehler"},
         ResponseCase{"OverlongStatusCode", "HTTP/\x19 2222222222\n", false, "HTTP/\x19 2222222222"},
         ResponseCase{"NoContent", "HTTP/1.1 204 No Content\r\n\r\n", true, ""},
         ResponseCase{"EmptyBody", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", true, ""},
-        ResponseCase{"Chunked",
-                     "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nZeile\r\n3\r\n;1\n\r\n0\r\n\r\n",
-                     true, "Zeile;1\n"},
-        ResponseCase{"ContinueThenOk", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc",
-                     true, "abc"},
+        ResponseCase{
+            "Chunked",
+            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nZeile\r\n3\r\n;1\n\r\n0\r\n\r\n", true,
+            "Zeile;1\n"},
+        ResponseCase{"ContinueThenOk",
+                     "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", true,
+                     "abc"},
         ResponseCase{"UntilClose", "HTTP/1.1 200 OK\r\n\r\nbis zum Ende", true, "bis zum Ende"}),
     [](const testing::TestParamInfo<ResponseCase>& info) { return std::string(info.param.name); });
 
@@ -218,8 +226,9 @@ TEST(HttpExchange, RefusesAddressesItCannotServeWithoutARequest) {
     const std::string hostPart = "127.0.0.1:" + std::to_string(server.port());
     EXPECT_EQ(fetch(http, "https://" + hostPart + "/pvdaten/x").error, "IOHandler value is not valid");
     EXPECT_EQ(fetch(http, "HTTPS://" + hostPart + "/pvdaten/x").error, "IOHandler value is not valid");
-    for (const std::string& bad : {"ftp://" + hostPart + "/x", std::string("pvdaten/x"), std::string("http:///pvdaten/x"),
-                                  std::string("http://127.0.0.1:99999/x"), std::string("")}) {
+    for (const std::string& bad :
+         {"ftp://" + hostPart + "/x", std::string("pvdaten/x"), std::string("http:///pvdaten/x"),
+          std::string("http://127.0.0.1:99999/x"), std::string("")}) {
         const Fetch f = fetch(http, bad);
         EXPECT_FALSE(f.ok) << bad;
         EXPECT_NE(f.error.find(cp1252FromUtf8("ist keine gültige http-Adresse")), std::string::npos) << bad;

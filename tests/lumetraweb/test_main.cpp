@@ -1,7 +1,7 @@
 // Widgets, sockets and queued calls need an application object.
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,8 +1,5 @@
 // The exchange against the real web server the run script starts.
-#include "HttpExchange.h"
-#include "WebUrl.h"
-#include "base/Errors.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,7 +7,10 @@
 #include <QTcpSocket>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "HttpExchange.h"
+#include "WebUrl.h"
+#include "base/Errors.h"
+#include "support/TempDir.h"
 
 namespace lumetra {
 namespace {
@@ -19,7 +19,8 @@ TEST(NginxIntegration, ServesTheUploadDirectoryUnderPvdaten) {
     if (QStandardPaths::findExecutable("nginx", {"/usr/sbin", "/usr/bin", "/sbin"}).isEmpty())
         GTEST_SKIP() << "nginx is not installed: skipping the web server integration test";
     test::TempDir upload, scratch;
-    const std::string day = "Kopf\r\n2\r\n3\r\n4\r\n5\r\n15.07.2008 12:00:00;1;2500.0\r\n15.07.2008 12:10:00;1;2600.0\r\n";
+    const std::string day =
+        "Kopf\r\n2\r\n3\r\n4\r\n5\r\n15.07.2008 12:00:00;1;2500.0\r\n15.07.2008 12:10:00;1;2600.0\r\n";
     upload.write("08071500.suo", day);
 
     quint16 port;

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "WebSettings.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 namespace lumetra {
 namespace {
@@ -38,7 +38,8 @@ TEST(WebSettingsFile, WritesTheSixKeysInOrder) {
 }
 
 TEST(WebSettingsFile, PeriodIsPulledIntoRange) {
-    const std::pair<const char*, int> cases[] = {{"5", 5}, {"45", 30}, {"0", 1}, {"-3", 1}, {"zehn", 10}, {"", 10}};
+    const std::pair<const char*, int> cases[] = {{"5", 5},  {"45", 30},   {"0", 1},
+                                                 {"-3", 1}, {"zehn", 10}, {"", 10}};
     for (auto [text, minutes] : cases) EXPECT_EQ(periodMinutes(text), minutes) << text;
 }
 
@@ -52,8 +53,11 @@ namespace {
 
 TEST(ConnectionState, KindFollowsTheLastMatchingFlag) {
     const std::pair<int, const char*> cases[] = {
-        {0, ""}, {ConnectionFlag::Modem, "Modem"}, {ConnectionFlag::Modem | ConnectionFlag::Lan, "LAN"},
-        {ConnectionFlag::Lan | ConnectionFlag::Proxy, "Proxy"}, {ConnectionFlag::Modem | ConnectionFlag::ModemBusy, "Modem Busy"}};
+        {0, ""},
+        {ConnectionFlag::Modem, "Modem"},
+        {ConnectionFlag::Modem | ConnectionFlag::Lan, "LAN"},
+        {ConnectionFlag::Lan | ConnectionFlag::Proxy, "Proxy"},
+        {ConnectionFlag::Modem | ConnectionFlag::ModemBusy, "Modem Busy"}};
     for (auto [flags, kind] : cases) EXPECT_EQ(connectionKind(flags), kind) << flags;
     EXPECT_EQ(connectedStatusText(0), " Internetverbindung :   Internetverbindung besteht");
 }

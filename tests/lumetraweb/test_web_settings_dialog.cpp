@@ -1,14 +1,14 @@
-#include "WebSettingsDialog.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "WebSettingsDialog.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "support/TempDir.h"
 
 namespace lumetra {
 namespace {

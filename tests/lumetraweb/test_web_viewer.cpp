@@ -1,9 +1,4 @@
-#include "ScriptedServer.h"
-#include "WebViewer.h"
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,7 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "ScriptedServer.h"
+#include "WebViewer.h"
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "support/TempDir.h"
 
 using lumetra::test::ScriptedServer;
 
@@ -42,8 +42,10 @@ protected:
     void TearDown() override { Clock::reset(); }
 
     void writeIni(const std::string& extra = "") {
-        dir.write("LUMWEB.INI", "[SET]\r\nPATH=" + server.baseUrl() + "\r\nPAC=1000\r\nSMA=00\r\nTIME=10\r\n"
-                                "Display=0\r\nAUTO=0\r\n" + extra);
+        dir.write("LUMWEB.INI", "[SET]\r\nPATH=" + server.baseUrl() +
+                                    "\r\nPAC=1000\r\nSMA=00\r\nTIME=10\r\n"
+                                    "Display=0\r\nAUTO=0\r\n" +
+                                    extra);
     }
     WebViewer& start() {
         HttpLimits limits;
@@ -130,14 +132,14 @@ TEST_F(WebViewerTest, FetchesAndShowsTheDay) {
     ASSERT_EQ(lit.size(), 95u);
     EXPECT_EQ(lit.front(), 25);
     EXPECT_EQ(lit.back(), 119);
-    EXPECT_EQ(window().chart()->Items(25).Value(), 1);   // 10.5 W of 1000
+    EXPECT_EQ(window().chart()->Items(25).Value(), 1);    // 10.5 W of 1000
     EXPECT_EQ(window().chart()->Items(119).Value(), 95);  // 950.5 W
     EXPECT_EQ(label("Label2"), "");
     EXPECT_TRUE(window().chart()->ShowInactive());  // Display=0
 
     // Hover: X = 6 is column 0; X = 84 column 26; 5 and 431 change nothing.
-    const std::pair<int, QString> hover[] = {{6, "0,000 Watt"}, {84, "20.5 Watt"}, {5, "20.5 Watt"},
-                                             {431, "20.5 Watt"}, {430, "0,000 Watt"}};
+    const std::pair<int, QString> hover[] = {
+        {6, "0,000 Watt"}, {84, "20.5 Watt"}, {5, "20.5 Watt"}, {431, "20.5 Watt"}, {430, "0,000 Watt"}};
     for (auto [x, text] : hover) {
         QTest::mouseMove(window().chart(), QPoint(x, 100));
         window().LedSpectrum1MouseMove(x);
@@ -174,14 +176,16 @@ INSTANTIATE_TEST_SUITE_P(
     Responses, WebViewerFailures,
     testing::Values(FailureCase{"NotFound", "HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\n\r\nweg",
                                 "HTTP/1.1 404 Not Found."},
-                    FailureCase{"Redirect", "HTTP/1.1 302 Found\r\nLocation: /anderswo\r\nContent-Length: 0\r\n\r\n",
+                    FailureCase{"Redirect",
+                                "HTTP/1.1 302 Found\r\nLocation: /anderswo\r\nContent-Length: 0\r\n\r\n",
                                 "HTTP/1.1 302 Found."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WebViewerTest, EmptyOrForeignContentEmptiesTheChartWithoutMessage) {
     writeIni();
-    for (const std::string& body : {std::string(), std::string("<html>\r\n<body>\r\nnichts\r\n</body>\r\n</html>\r\n"
-                                                              "<p>a;b;c</p>\r\n<p>1;2;x</p>\r\n<p>3</p>\r\n")}) {
+    for (const std::string& body :
+         {std::string(), std::string("<html>\r\n<body>\r\nnichts\r\n</body>\r\n</html>\r\n"
+                                     "<p>a;b;c</p>\r\n<p>1;2;x</p>\r\n<p>3</p>\r\n")}) {
         server.reply(ScriptedServer::ok(dayFile(95)));
         server.reply(ScriptedServer::ok(body));
     }
@@ -237,7 +241,8 @@ TEST_F(WebViewerTest, ASilentServerNeitherHoldsTheWindowNorStacksRefreshes) {
     viewer->settings->Timer1Timer();  // AUTO is off: no effect
     window().LMDButton2Click();
     EXPECT_TRUE(window().refreshWaiting());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 3 && !window().refreshRunning(); }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return server.requests().size() == 3 && !window().refreshRunning(); }, 10000));
     ASSERT_EQ(errors.errors.size(), 1u);
     EXPECT_EQ(errors.errors[0], "Read timed out.");
     QTest::qWait(100);
@@ -251,7 +256,8 @@ TEST_F(WebViewerTest, ATempFileThatCannotBeCreatedStopsBeforeTheRequest) {
     start();
     refresh();
     ASSERT_EQ(errors.errors.size(), 1u);
-    EXPECT_EQ(errors.errors[0], cp1252FromUtf8("Datei " + dir.file("TEMP.CSV") + " kann nicht erstellt werden."));
+    EXPECT_EQ(errors.errors[0],
+              cp1252FromUtf8("Datei " + dir.file("TEMP.CSV") + " kann nicht erstellt werden."));
     EXPECT_TRUE(server.requests().empty());
 }
 

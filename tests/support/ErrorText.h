@@ -1,8 +1,8 @@
 #pragma once
+#include <string>
+
 #include "base/Cp1252.h"
 #include "base/Errors.h"
-
-#include <string>
 
 namespace lumetra::test {
 

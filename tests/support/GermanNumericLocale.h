@@ -4,7 +4,6 @@
 // into a scratch directory; ok() is false when neither is possible.
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <clocale>
 #include <cstdlib>
 #include <optional>
@@ -26,8 +25,10 @@ public:
     }
     ~GermanNumericLocale() {
         std::setlocale(LC_NUMERIC, previous_.c_str());
-        if (previousPath_) setenv("LOCPATH", previousPath_->c_str(), 1);
-        else unsetenv("LOCPATH");
+        if (previousPath_)
+            setenv("LOCPATH", previousPath_->c_str(), 1);
+        else
+            unsetenv("LOCPATH");
     }
     GermanNumericLocale(const GermanNumericLocale&) = delete;
     GermanNumericLocale& operator=(const GermanNumericLocale&) = delete;

@@ -1,13 +1,12 @@
 #pragma once
 // A scratch directory for one test, removed afterwards.
-#include "base/Cp1252.h"
-
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <string>
+
+#include "base/Cp1252.h"
 
 namespace lumetra::test {
 

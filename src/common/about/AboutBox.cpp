@@ -1,12 +1,12 @@
 #include "AboutBox.h"
 
-#include "base/ErrorReporter.h"
-
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+
+#include "base/ErrorReporter.h"
 
 namespace lumetra {
 namespace {

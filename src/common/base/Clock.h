@@ -1,8 +1,8 @@
 #pragma once
 // "Today" comes from here, so tests can set any date.
-#include "German.h"
-
 #include <optional>
+
+#include "German.h"
 
 namespace lumetra {
 

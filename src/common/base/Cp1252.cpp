@@ -6,10 +6,10 @@ namespace lumetra {
 namespace {
 
 // 0x80-0x9F; everything else in Windows-1252 equals Latin-1. Unassigned bytes map to themselves.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char16_t toUnicode(unsigned char c) {
     if (c >= 0x80 && c <= 0x9F) return kHigh[c - 0x80];
@@ -43,8 +43,6 @@ std::string cp1252FromUtf8(std::string_view utf8) {
     return toCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-std::string utf8FromCp1252(std::string_view text) {
-    return fromCp1252(text).toStdString();
-}
+std::string utf8FromCp1252(std::string_view text) { return fromCp1252(text).toStdString(); }
 
 }  // namespace lumetra

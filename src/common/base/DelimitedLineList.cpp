@@ -1,9 +1,9 @@
 #include "DelimitedLineList.h"
 
+#include <algorithm>
+
 #include "Errors.h"
 #include "Files.h"
-
-#include <algorithm>
 
 namespace lumetra {
 namespace {
@@ -82,9 +82,7 @@ const std::string& DelimitedLineList::line(int index) const {
     return lines_[static_cast<std::size_t>(index)];
 }
 
-std::string DelimitedLineList::field(int index, int number) const {
-    return lineField(line(index), number);
-}
+std::string DelimitedLineList::field(int index, int number) const { return lineField(line(index), number); }
 
 void DelimitedLineList::setField(int index, int number, std::string_view text) {
     if (index < 0 || index >= count()) return;
@@ -119,9 +117,7 @@ void DelimitedLineList::loadFromBytes(std::string_view bytes) {
                          [](const std::string& a, const std::string& b) { return lineLess(a, b); });
 }
 
-void DelimitedLineList::saveToFile(const std::string& path) const {
-    saveFileSafely(path, joinLines(lines_));
-}
+void DelimitedLineList::saveToFile(const std::string& path) const { saveFileSafely(path, joinLines(lines_)); }
 
 void DelimitedLineList::checkIndex(int index) const {
     if (index < 0 || index >= count()) fail(msg::ListIndex, std::to_string(index));

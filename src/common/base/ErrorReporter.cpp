@@ -1,9 +1,9 @@
 #include "ErrorReporter.h"
 
+#include <cstdio>
+
 #include "Cp1252.h"
 #include "Errors.h"
-
-#include <cstdio>
 
 namespace lumetra {
 namespace {
@@ -26,8 +26,6 @@ void ErrorReporter::setCurrent(ErrorReporter* reporter) {
     currentReporter = reporter ? reporter : &defaultReporter;
 }
 
-void reportException(const std::exception& e) {
-    currentReporter->showError(completeErrorText(e.what()));
-}
+void reportException(const std::exception& e) { currentReporter->showError(completeErrorText(e.what())); }
 
 }  // namespace lumetra

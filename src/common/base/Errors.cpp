@@ -1,8 +1,8 @@
 #include "Errors.h"
 
-#include "Cp1252.h"
-
 #include <cmath>
+
+#include "Cp1252.h"
 
 namespace lumetra {
 
@@ -30,8 +30,7 @@ std::string completeErrorText(std::string_view text) {
 }
 
 double checkedDivide(double x, double y) {
-    if (std::isnan(x) || std::isnan(y) || (y == 0.0 && x == 0.0) ||
-        (std::isinf(x) && std::isinf(y)))
+    if (std::isnan(x) || std::isnan(y) || (y == 0.0 && x == 0.0) || (std::isinf(x) && std::isinf(y)))
         fail(msg::InvalidOperation);
     if (y == 0.0) fail(msg::DivisionByZero);
     return x / y;

@@ -1,14 +1,13 @@
 #include "Files.h"
 
-#include "Cp1252.h"
-#include "Errors.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <algorithm>
+
+#include "Cp1252.h"
+#include "Errors.h"
 
 namespace lumetra {
 namespace {

@@ -1,8 +1,6 @@
 #include "German.h"
 
-#include "Clock.h"
-#include "Cp1252.h"
-#include "Errors.h"
+#include <locale.h>
 
 #include <array>
 #include <cerrno>
@@ -11,7 +9,9 @@
 #include <cstdlib>
 #include <limits>
 
-#include <locale.h>
+#include "Clock.h"
+#include "Cp1252.h"
+#include "Errors.h"
 
 namespace lumetra {
 namespace {
@@ -31,11 +31,17 @@ double strToFloat(std::string_view text) {
         ++i;
     }
     std::size_t digits = 0;
-    while (i < n && isDigit(text[i])) { normal.push_back(text[i++]); ++digits; }
+    while (i < n && isDigit(text[i])) {
+        normal.push_back(text[i++]);
+        ++digits;
+    }
     if (i < n && text[i] == ',') {
         normal.push_back('.');
         ++i;
-        while (i < n && isDigit(text[i])) { normal.push_back(text[i++]); ++digits; }
+        while (i < n && isDigit(text[i])) {
+            normal.push_back(text[i++]);
+            ++digits;
+        }
     }
     bool ok = digits > 0;
     if (ok && i < n && (text[i] == 'e' || text[i] == 'E')) {
@@ -43,7 +49,10 @@ double strToFloat(std::string_view text) {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-')) normal.push_back(text[i++]);
         std::size_t expDigits = 0;
-        while (i < n && isDigit(text[i])) { normal.push_back(text[i++]); ++expDigits; }
+        while (i < n && isDigit(text[i])) {
+            normal.push_back(text[i++]);
+            ++expDigits;
+        }
         ok = expDigits > 0;
     }
     while (i < n && text[i] == ' ') ++i;
@@ -69,16 +78,23 @@ int strToInt(std::string_view text) {
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int base = 10;
-    if (i < n && text[i] == '$') { base = 16; ++i; }
+    if (i < n && text[i] == '$') {
+        base = 16;
+        ++i;
+    }
     long long value = 0;
     std::size_t digits = 0;
     for (; i < n; ++i, ++digits) {
         char c = text[i];
         int d;
-        if (isDigit(c)) d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else break;
+        if (isDigit(c))
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            break;
         value = value * base + d;
         if (value > 0x100000000LL) break;
     }
@@ -114,8 +130,10 @@ Date strToDate(std::string_view text, const Date& today) {
         } else if (yearDigits <= 2) {
             // Two-digit years: the window from 50 years before to 49 after this year.
             int candidate = today.year / 100 * 100 + year;
-            if (candidate < today.year - 50) candidate += 100;
-            else if (candidate > today.year + 49) candidate -= 100;
+            if (candidate < today.year - 50)
+                candidate += 100;
+            else if (candidate > today.year + 49)
+                candidate -= 100;
             year = candidate;
         }
     }

@@ -1,12 +1,12 @@
 #include "ProfileFile.h"
 
-#include "DelimitedLineList.h"
-#include "Errors.h"
-#include "Files.h"
-
 #include <algorithm>
 #include <optional>
 #include <vector>
+
+#include "DelimitedLineList.h"
+#include "Errors.h"
+#include "Files.h"
 
 namespace lumetra {
 namespace {
@@ -72,8 +72,7 @@ std::string ProfileFile::read(const std::string& section, const std::string& key
     return defaultValue;
 }
 
-void ProfileFile::write(const std::string& section, const std::string& key,
-                        const std::string& value) const {
+void ProfileFile::write(const std::string& section, const std::string& key, const std::string& value) const {
     std::vector<std::string> lines;
     try {
         lines = loadLines(path_);

@@ -1,9 +1,9 @@
 #pragma once
 // The day chart both programs show: a black sunken panel holding a 144-column chart of
 // 2-pixel bars on the scale 0–100 with the marker and the black frame.
-#include "chart/TLedSpectrum.h"
-
 #include <QFrame>
+
+#include "chart/TLedSpectrum.h"
 
 namespace lumetra {
 

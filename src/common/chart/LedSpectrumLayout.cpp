@@ -123,19 +123,23 @@ std::vector<QRgb> stripRows(int innerHeight, int n, int pitch, int percent1, int
     const int lower = std::max(1, bands.p1 + bands.p2 / 2);
     const int upper = std::max(1, innerHeight - lower);
     // upper + 1 and lower + 1 rows: two more than fit, the bottom ones are dropped.
-    for (int r = 0; r <= upper && static_cast<int>(rows.size()) < innerHeight; ++r) rows.push_back(blend(c3, c2, r, upper));
-    for (int j = 0; j <= lower && static_cast<int>(rows.size()) < innerHeight; ++j) rows.push_back(blend(c2, c1, j, lower));
+    for (int r = 0; r <= upper && static_cast<int>(rows.size()) < innerHeight; ++r)
+        rows.push_back(blend(c3, c2, r, upper));
+    for (int j = 0; j <= lower && static_cast<int>(rows.size()) < innerHeight; ++j)
+        rows.push_back(blend(c2, c1, j, lower));
     return rows;
 }
 
 QImage stripImage(const std::vector<QRgb>& rows, int barWidth) {
     QImage image(std::max(barWidth, 0), static_cast<int>(rows.size()), QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) fillRow(image, y, 0, image.width() - 1, rows[static_cast<size_t>(y)]);
+    for (int y = 0; y < image.height(); ++y)
+        fillRow(image, y, 0, image.width() - 1, rows[static_cast<size_t>(y)]);
     return image;
 }
 
 int LedSpectrumLayout::columnLeft(int index) const {
-    const long long left = inner.left() + static_cast<long long>(index) * (barWidth + static_cast<long long>(barSpacing));
+    const long long left =
+        inner.left() + static_cast<long long>(index) * (barWidth + static_cast<long long>(barSpacing));
     return static_cast<int>(std::clamp<long long>(left, -kMaxChartSide, 2LL * kMaxChartSide));
 }
 
@@ -156,12 +160,12 @@ LedSpectrumLayout computeLayout(const LedSpectrumParams& p, int clientWidth, int
     layout.barSpacing = p.BarSpacing;
     layout.tickHeight = p.TickHeight;
     // Without a positive pitch there are no segments and the height is left alone.
-    layout.n = layout.pitch > 0
-                   ? static_cast<int>(std::max(0LL, (static_cast<long long>(innerHeight) + p.Spacing) / layout.pitch))
-                   : 0;
+    layout.n = layout.pitch > 0 ? static_cast<int>(std::max(
+                                      0LL, (static_cast<long long>(innerHeight) + p.Spacing) / layout.pitch))
+                                : 0;
 
-    layout.inactiveStrip = stripRows(innerHeight, layout.n, layout.pitch, p.Percent1, p.Percent2, p.PlainColors,
-                                     p.Low[0], p.Low[1], p.Low[2]);
+    layout.inactiveStrip = stripRows(innerHeight, layout.n, layout.pitch, p.Percent1, p.Percent2,
+                                     p.PlainColors, p.Low[0], p.Low[1], p.Low[2]);
     layout.activeStrip = stripRows(innerHeight, layout.n, layout.pitch, p.Percent1, p.Percent2, p.PlainColors,
                                    p.High[0], p.High[1], p.High[2]);
 
@@ -175,11 +179,13 @@ LedSpectrumLayout computeLayout(const LedSpectrumParams& p, int clientWidth, int
     return layout;
 }
 
-void drawColumn(QImage& image, const LedSpectrumLayout& layout, int index, int lit, const LedColumnStyle& style) {
+void drawColumn(QImage& image, const LedSpectrumLayout& layout, int index, int lit,
+                const LedColumnStyle& style) {
     if (!layout.valid || layout.n <= 0 || layout.barWidth <= 0) return;
     lit = std::clamp(lit, 0, layout.n);
     const int left = layout.columnLeft(index);
-    const int right = static_cast<int>(std::min<long long>(static_cast<long long>(left) + layout.barWidth - 1, kMaxChartSide));
+    const int right = static_cast<int>(
+        std::min<long long>(static_cast<long long>(left) + layout.barWidth - 1, kMaxChartSide));
     const int top = layout.inner.top();
     const int rows = static_cast<int>(layout.activeStrip.size());
     auto segment = [&](int k, bool active, bool marker) {

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QRect>
 #include <QRgb>
-
 #include <vector>
 
 namespace lumetra {
@@ -105,8 +104,8 @@ struct LedSpectrumLayout {
     QRect inner;
     int pitch = 0;
     int n = 0;
-    int width = 0;  // W': the size the control must have
-    int height = 0; // H'
+    int width = 0;   // W': the size the control must have
+    int height = 0;  // H'
     int barWidth = 0;
     int barSpacing = 0;
     int tickHeight = 0;
@@ -128,6 +127,7 @@ struct LedColumnStyle {
 
 // Draws column `index` with `lit` of the layout's n segments lit; the spacing rows
 // between segments are left as they are. Clipped to the image.
-void drawColumn(QImage& image, const LedSpectrumLayout& layout, int index, int lit, const LedColumnStyle& style);
+void drawColumn(QImage& image, const LedSpectrumLayout& layout, int index, int lit,
+                const LedColumnStyle& style);
 
 }  // namespace lumetra

@@ -8,11 +8,11 @@
 //   left->setObjectName("LedBitmapButton9");
 //   left->move(16, 6);
 //   connect(left, &TLedBitmapButton::clicked, this, &MainWindow::LedBitmapButton9Click);
-#include "chart/LedSpectrumLayout.h"
-
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+
+#include "chart/LedSpectrumLayout.h"
 
 namespace lumetra {
 

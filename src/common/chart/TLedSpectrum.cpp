@@ -1,11 +1,10 @@
 #include "chart/TLedSpectrum.h"
 
-#include "base/Errors.h"
-
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <string>
+
+#include "base/Errors.h"
 
 namespace lumetra {
 
@@ -70,7 +69,8 @@ const TLedSpectrumBar& TLedSpectrum::Items(int index) const {
 void TLedSpectrum::makeColumns(int count) {
     bars_.clear();
     bars_.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) bars_.push_back(std::unique_ptr<TLedSpectrumBar>(new TLedSpectrumBar(this, i)));
+    for (int i = 0; i < count; ++i)
+        bars_.push_back(std::unique_ptr<TLedSpectrumBar>(new TLedSpectrumBar(this, i)));
 }
 
 template <typename T>
@@ -168,7 +168,8 @@ void TLedSpectrum::fullPaint() {
     image_.fill(style_.background);
     paintBevel(image_, params_.Bevel);
     for (int i = 0; i < Count(); ++i)
-        drawColumn(image_, layout_, i, litSegments(bars_[static_cast<size_t>(i)]->Value(), minValue_, maxValue_, layout_.n),
+        drawColumn(image_, layout_, i,
+                   litSegments(bars_[static_cast<size_t>(i)]->Value(), minValue_, maxValue_, layout_.n),
                    style_);
     painting_ = false;
     update();
@@ -181,7 +182,8 @@ void TLedSpectrum::redrawColumn(int index) {
         stale_ = true;
         return;
     }
-    drawColumn(image_, layout_, index, litSegments(bars_[static_cast<size_t>(index)]->Value(), minValue_, maxValue_, layout_.n),
+    drawColumn(image_, layout_, index,
+               litSegments(bars_[static_cast<size_t>(index)]->Value(), minValue_, maxValue_, layout_.n),
                style_);
     const QRect area = layout_.columnRect(index).intersected(rect());
     if (!area.isEmpty()) repaint(area);

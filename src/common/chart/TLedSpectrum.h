@@ -13,15 +13,14 @@
 // repaint the whole chart into an off-screen image (image()), except between
 // beginLoading() and endLoading(). Items(i) with i outside 0 ... Count() - 1 throws
 // the list index error.
-#include "chart/LedSpectrumLayout.h"
-
 #include <QColor>
 #include <QImage>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "chart/LedSpectrumLayout.h"
 
 namespace lumetra {
 

@@ -1,7 +1,7 @@
 #include "DatePicker.h"
 
-#include "base/Errors.h"
 #include "base/DelimitedLineList.h"
+#include "base/Errors.h"
 #include "base/Files.h"
 
 namespace lumetra {

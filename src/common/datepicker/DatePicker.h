@@ -1,13 +1,13 @@
 #pragma once
 // The date picker's state without widgets: the calendar's day, the year and month fields'
 // conversions, the month grid and the result text.
-#include "base/German.h"
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/German.h"
 
 namespace lumetra {
 

@@ -1,14 +1,14 @@
 #include "DatePickerDialog.h"
 
-#include "MonthCalendar.h"
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include "MonthCalendar.h"
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
 
 namespace lumetra {
 

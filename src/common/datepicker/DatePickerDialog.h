@@ -1,9 +1,9 @@
 #pragma once
 // The date picker (TForm11), shared by both programs. Created once, shown modeless; it keeps
 // its state between showings. A confirmed date goes to the target the program plugs in.
-#include "DatePicker.h"
-
 #include <QWidget>
+
+#include "DatePicker.h"
 
 class QComboBox;
 class QPushButton;

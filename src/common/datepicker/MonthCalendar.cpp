@@ -1,9 +1,9 @@
 #include "MonthCalendar.h"
 
-#include "base/Cp1252.h"
-
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "base/Cp1252.h"
 
 namespace lumetra {
 

@@ -1,9 +1,9 @@
 #pragma once
 // A 7 × 7 month grid: the weekday row, then the weeks; cells outside the month stay empty
 // and cannot be chosen. It only shows the model's date and reports clicks.
-#include "DatePicker.h"
-
 #include <QWidget>
+
+#include "DatePicker.h"
 
 namespace lumetra {
 

@@ -1,13 +1,14 @@
 #include "LoadDayCurve.h"
 
-#include "base/Errors.h"
-#include "base/Files.h"
+#include <locale.h>
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
+
+#include "base/Errors.h"
+#include "base/Files.h"
 
 namespace lumetra {
 namespace {
@@ -77,9 +78,10 @@ void LoadDayCurve(const std::string& path, const std::optional<std::string>& dat
     day.clear();
 
     const auto slash = path.find_last_of('/');
-    const std::string found = slash == std::string::npos
-                                  ? findFileNoCase(std::string(), path)
-                                  : findFileNoCase(path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1));
+    const std::string found =
+        slash == std::string::npos
+            ? findFileNoCase(std::string(), path)
+            : findFileNoCase(path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1));
     if (!fileExists(found)) return;
     day.lines.loadFromBytes(readFile(found));
     day.existed = true;

@@ -1,11 +1,11 @@
 #pragma once
 // The SMA day file reader: one file turned into the 144 ten-minute columns of the day chart.
-#include "base/DelimitedLineList.h"
-
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/DelimitedLineList.h"
 
 namespace lumetra {
 

@@ -30,8 +30,8 @@ public:
     static bool testMode();
     static void setNextFileName(const QString& path);
     static void setNextFolder(const QString& path);
-    static QString lastTitle();                 // title of the last file/folder dialog asked for
-    static QString lastDirectory();             // start directory of the last file dialog
+    static QString lastTitle();      // title of the last file/folder dialog asked for
+    static QString lastDirectory();  // start directory of the last file dialog
     static QString lastFilter();
     static QList<ShownMessage>& shownMessages();  // message boxes shown in test mode
 };

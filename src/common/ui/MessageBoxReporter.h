@@ -1,11 +1,11 @@
 #pragma once
 // The general error dialog: owned by the application window, the application title
 // as caption, error icon, "OK".
-#include "base/ErrorReporter.h"
-
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include "base/ErrorReporter.h"
 
 namespace lumetra {
 

@@ -1,10 +1,10 @@
 #pragma once
 // What the windows of the desktop program share. One instance lives for the whole run,
 // owned by the application; every window gets a reference at creation.
+#include <string>
+
 #include "data/DailyYieldList.h"
 #include "evaluation/EvaluationState.h"
-
-#include <string>
 
 namespace lumetra {
 
@@ -46,10 +46,10 @@ public:
 class MainWindowActions {
 public:
     virtual ~MainWindowActions() = default;
-    virtual void WeiterBerechnung() = 0;                               // evaluate the current selection
-    virtual void setReferenceCaption(const std::string& text) = 0;     // Label22 (settings' message)
-    virtual void setChartShowsInactive(bool show) = 0;                 // DISPLAY taken over
-    virtual void setSelectedDateText(const std::string& text) = 0;     // Label1, from the date picker
+    virtual void WeiterBerechnung() = 0;                            // evaluate the current selection
+    virtual void setReferenceCaption(const std::string& text) = 0;  // Label22 (settings' message)
+    virtual void setChartShowsInactive(bool show) = 0;              // DISPLAY taken over
+    virtual void setSelectedDateText(const std::string& text) = 0;  // Label1, from the date picker
 };
 
 // Directories in use (paths without trailing "/"); the SMA and upload directories are read
@@ -65,7 +65,7 @@ struct AppContext {
     Directories dirs;
     bool autoBackup = true;
     EvaluationState evaluation;
-    DailyYieldList yields;  // edited by the manual entry dialog, read by the evaluation
+    DailyYieldList yields;          // edited by the manual entry dialog, read by the evaluation
     std::string datePickerPurpose;  // "Tagesdatum" or "Kalender"
 
     PlainSettingsFields initialSettings;

@@ -1,11 +1,11 @@
 #pragma once
 // GLOBAL.DAT: locations with their monthly share of the yearly global radiation and the
 // average yearly yield. Held in file order (an unsorted DelimitedLineList), never sorted.
-#include "base/DelimitedLineList.h"
-#include "evaluation/EvaluationState.h"
-
 #include <string>
 #include <vector>
+
+#include "base/DelimitedLineList.h"
+#include "evaluation/EvaluationState.h"
 
 namespace lumetra {
 

@@ -1,37 +1,42 @@
 #include "data/SettingsFile.h"
 
+#include <array>
+
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "base/German.h"
 #include "base/ProfileFile.h"
 
-#include <array>
-
 namespace lumetra {
 namespace {
 
-constexpr std::array kFields{SettingsField::Kwp,    SettingsField::Euro,   SettingsField::Fl,
+constexpr std::array kFields{SettingsField::Kwp,      SettingsField::Euro,     SettingsField::Fl,
                              SettingsField::Standort, SettingsField::Prognose, SettingsField::Co2,
-                             SettingsField::Backup, SettingsField::Mail,   SettingsField::SmaDir,
-                             SettingsField::SmaPar, SettingsField::Archiv, SettingsField::Upload,
+                             SettingsField::Backup,   SettingsField::Mail,     SettingsField::SmaDir,
+                             SettingsField::SmaPar,   SettingsField::Archiv,   SettingsField::Upload,
                              SettingsField::Data};
 constexpr std::array kSwitches{SettingsSwitch::AutoLoad, SettingsSwitch::Bak, SettingsSwitch::Display};
 
 std::string defaultText(SettingsField field, const Directories& dirs) {
     switch (field) {
-    case SettingsField::Kwp:
-    case SettingsField::Euro:
-    case SettingsField::Fl:
-    case SettingsField::Prognose: return "0";
-    case SettingsField::Co2: return "0,662";
-    case SettingsField::SmaPar: return "00";
-    case SettingsField::SmaDir:
-    case SettingsField::Archiv:
-    case SettingsField::Upload:
-    case SettingsField::Data: return joinPath(dirs.working, "DATA");
-    case SettingsField::Standort:
-    case SettingsField::Backup:
-    case SettingsField::Mail: break;
+        case SettingsField::Kwp:
+        case SettingsField::Euro:
+        case SettingsField::Fl:
+        case SettingsField::Prognose:
+            return "0";
+        case SettingsField::Co2:
+            return "0,662";
+        case SettingsField::SmaPar:
+            return "00";
+        case SettingsField::SmaDir:
+        case SettingsField::Archiv:
+        case SettingsField::Upload:
+        case SettingsField::Data:
+            return joinPath(dirs.working, "DATA");
+        case SettingsField::Standort:
+        case SettingsField::Backup:
+        case SettingsField::Mail:
+            break;
     }
     return {};
 }
@@ -48,28 +53,44 @@ void showInactive(AppContext& context, bool show) {
 
 const char* settingsKey(SettingsField field) {
     switch (field) {
-    case SettingsField::Kwp: return "KWP";
-    case SettingsField::Euro: return "EURO";
-    case SettingsField::Fl: return "FL";
-    case SettingsField::Standort: return "STANDORT";
-    case SettingsField::Prognose: return "PROGNOSE";
-    case SettingsField::Co2: return "CO2";
-    case SettingsField::Backup: return "BACKUP";
-    case SettingsField::Mail: return "MAIL";
-    case SettingsField::SmaDir: return "SMADIR";
-    case SettingsField::SmaPar: return "SMAPAR";
-    case SettingsField::Archiv: return "ARCHIV";
-    case SettingsField::Upload: return "UPLOAD";
-    case SettingsField::Data: return "DATA";
+        case SettingsField::Kwp:
+            return "KWP";
+        case SettingsField::Euro:
+            return "EURO";
+        case SettingsField::Fl:
+            return "FL";
+        case SettingsField::Standort:
+            return "STANDORT";
+        case SettingsField::Prognose:
+            return "PROGNOSE";
+        case SettingsField::Co2:
+            return "CO2";
+        case SettingsField::Backup:
+            return "BACKUP";
+        case SettingsField::Mail:
+            return "MAIL";
+        case SettingsField::SmaDir:
+            return "SMADIR";
+        case SettingsField::SmaPar:
+            return "SMAPAR";
+        case SettingsField::Archiv:
+            return "ARCHIV";
+        case SettingsField::Upload:
+            return "UPLOAD";
+        case SettingsField::Data:
+            return "DATA";
     }
     return "";
 }
 
 const char* settingsKey(SettingsSwitch sw) {
     switch (sw) {
-    case SettingsSwitch::AutoLoad: return "AUTOLOAD";
-    case SettingsSwitch::Bak: return "BAK";
-    case SettingsSwitch::Display: return "DISPLAY";
+        case SettingsSwitch::AutoLoad:
+            return "AUTOLOAD";
+        case SettingsSwitch::Bak:
+            return "BAK";
+        case SettingsSwitch::Display:
+            return "DISPLAY";
     }
     return "";
 }
@@ -96,8 +117,10 @@ void loadSettings(SettingsForm& form, AppContext& context) {
 
     // Anything but "1" or "0" leaves the box as it was.
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
-        if (switches[i] == "1") form.setChecked(kSwitches[i], true);
-        else if (switches[i] == "0") form.setChecked(kSwitches[i], false);
+        if (switches[i] == "1")
+            form.setChecked(kSwitches[i], true);
+        else if (switches[i] == "0")
+            form.setChecked(kSwitches[i], false);
     }
 
     context.autoBackup = form.checked(SettingsSwitch::Bak);
@@ -118,7 +141,8 @@ void saveSettings(SettingsForm& form, AppContext& context) {
 
     const ProfileFile file(settingsFilePath(dirs));
     for (SettingsField field : kFields) file.write(kSettingsSection, settingsKey(field), form.text(field));
-    for (SettingsSwitch sw : kSwitches) file.write(kSettingsSection, settingsKey(sw), form.checked(sw) ? "1" : "0");
+    for (SettingsSwitch sw : kSwitches)
+        file.write(kSettingsSection, settingsKey(sw), form.checked(sw) ? "1" : "0");
 
     context.autoBackup = form.checked(SettingsSwitch::Bak);
     context.evaluation.forecastYield = strToInt(form.text(SettingsField::Prognose));

@@ -1,16 +1,29 @@
 #pragma once
 // LUMETRA.INI: the load at start-up and the save on "OK". Both work on the settings
 // dialog's fields through SettingsForm, so they run without widgets in tests.
-#include "data/AppContext.h"
-
 #include <string>
 #include <vector>
+
+#include "data/AppContext.h"
 
 namespace lumetra {
 
 // The text fields, in the order "OK" writes their keys.
-enum class SettingsField { Kwp, Euro, Fl, Standort, Prognose, Co2, Backup, Mail, SmaDir, SmaPar,
-                           Archiv, Upload, Data };
+enum class SettingsField {
+    Kwp,
+    Euro,
+    Fl,
+    Standort,
+    Prognose,
+    Co2,
+    Backup,
+    Mail,
+    SmaDir,
+    SmaPar,
+    Archiv,
+    Upload,
+    Data
+};
 enum class SettingsSwitch { AutoLoad, Bak, Display };
 
 inline constexpr const char* kSettingsFileName = "LUMETRA.INI";

@@ -1,15 +1,15 @@
 #include "DayCurveWindow.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
 #include "chart/DayChartPanel.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowFont.h"
-
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
 
 namespace lumetra {
 namespace {
@@ -108,9 +108,9 @@ void DayCurveWindow::sButton2Click() {
 
 void DayCurveWindow::sButton3Click() {
     guarded([&] {
-        const QString chosen = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                                     fromCp1252(context_.dirs.archive),
-                                                     "SMA-Tageswerte (*.SUO)");
+        const QString chosen =
+            Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
+                                  fromCp1252(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
         if (chosen.isEmpty()) return;
         const std::string path = toCp1252(chosen);
         const double PacMax = takeSettingsForRead();

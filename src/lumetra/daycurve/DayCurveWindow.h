@@ -2,10 +2,10 @@
 // The day curve window (TForm10): the AC power of one day as 144 ten-minute columns,
 // read from the SMA day file of the main window's date or from the archive, and the
 // archive of the day on show. Created once, hidden; closing hides it.
-#include "daycurve/DayOnShow.h"
-#include "data/AppContext.h"
-
 #include <QWidget>
+
+#include "data/AppContext.h"
+#include "daycurve/DayOnShow.h"
 
 class QFrame;
 class QLabel;

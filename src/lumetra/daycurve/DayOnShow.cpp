@@ -1,11 +1,11 @@
 #include "DayOnShow.h"
 
+#include <QBuffer>
+
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "base/German.h"
 #include "dayfile/DayFileName.h"
-
-#include <QBuffer>
 
 namespace lumetra {
 

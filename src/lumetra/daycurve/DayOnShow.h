@@ -1,10 +1,9 @@
 #pragma once
 // The day shown by the day curve window, and its archive. Lives for the whole run.
-#include "dayfile/LoadDayCurve.h"
-
 #include <QImage>
-
 #include <string>
+
+#include "dayfile/LoadDayCurve.h"
 
 namespace lumetra {
 

@@ -1,15 +1,15 @@
 #pragma once
 // The CSV import's two lists without widgets: the file's lines on the left, the day lines
 // that will be written to DATEN.DAT on the right. Nothing touches the file before save().
-#include "data/DailyYieldList.h"
-
 #include <string>
+
+#include "data/DailyYieldList.h"
 
 namespace lumetra {
 
 class CsvImport {
 public:
-    DelimitedLineList& importLines() { return importLines_; }  // "Importdaten", whole CSV lines
+    DelimitedLineList& importLines() { return importLines_; }   // "Importdaten", whole CSV lines
     DailyYieldList& originalLines() { return originalLines_; }  // "Originaldaten", id;Datum;Leistung…
 
     // Replaces the left list with the file's lines, sorted; a failed read keeps it.

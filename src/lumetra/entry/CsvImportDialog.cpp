@@ -1,13 +1,13 @@
 #include "CsvImportDialog.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
 #include "LineListView.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "ui/Dialogs.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
 
 namespace lumetra {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 // The CSV import dialog (TForm6): the file's lines on the left, the day lines of DATEN.DAT
 // on the right; days move left to right and "Speichern" writes the right list.
+#include <QWidget>
+
 #include "CsvImport.h"
 #include "data/AppContext.h"
-
-#include <QWidget>
 
 class QPushButton;
 

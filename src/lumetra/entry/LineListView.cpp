@@ -1,19 +1,17 @@
 #include "LineListView.h"
 
-#include "ListScroll.h"
-#include "base/Cp1252.h"
-
 #include <QFrame>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include "ListScroll.h"
+#include "base/Cp1252.h"
+
 namespace lumetra {
 
-int LineListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : list_.count();
-}
+int LineListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : list_.count(); }
 
 int LineListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 

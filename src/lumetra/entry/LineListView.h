@@ -1,12 +1,12 @@
 #pragma once
 // A ';'-line list shown as columns of fields: black sunken panel, white text, 16-pixel rows,
 // no header, one selected row, and a separate scroll bar that follows the rows.
-#include "base/DelimitedLineList.h"
-
 #include <QAbstractTableModel>
 #include <QObject>
 #include <QRect>
 #include <vector>
+
+#include "base/DelimitedLineList.h"
 
 class QFrame;
 class QScrollBar;

@@ -2,9 +2,9 @@
 // What the manual entry dialog does with DailyYieldList, without widgets: the field
 // handling of its buttons, their enabled states and the remembered row. Every change is
 // saved to DATEN.DAT at once.
-#include "data/AppContext.h"
-
 #include <string>
+
+#include "data/AppContext.h"
 
 namespace lumetra {
 

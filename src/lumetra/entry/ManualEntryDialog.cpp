@@ -1,16 +1,16 @@
 #include "ManualEntryDialog.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
 #include "LineListView.h"
 #include "PurposeDatePickerTarget.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "ui/WindowFont.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace lumetra {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 // The manual entry dialog (TForm5): adds, changes and deletes daily yields in DailyYieldList,
 // saving DATEN.DAT after every change. It is also where the date picker's "Kalender" goes.
+#include <QWidget>
+
 #include "ManualEntry.h"
 #include "datepicker/DatePicker.h"
-
-#include <QWidget>
 
 class QLineEdit;
 class QPushButton;

@@ -1,12 +1,12 @@
 #include "Evaluation.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "base/Clock.h"
 #include "base/Errors.h"
 #include "base/German.h"
 #include "evaluation/FormatFixed.h"
-
-#include <cmath>
-#include <string_view>
 
 namespace lumetra {
 namespace {
@@ -100,13 +100,15 @@ void Evaluation::monthView(double power, double daily, double dailyForecast, dou
     // 150 units stand for the daily reference; the quotient is formed first, as everywhere.
     const double scale = checkedDivide(150.0, daily);
     switch (s.referenceMode) {
-    case ReferenceMode::Kwh1000: sink_.setReferenceLine(truncToInt(scale * daily), {255, 0, 0}); break;
-    case ReferenceMode::Prognose:
-        sink_.setReferenceLine(truncToInt(scale * dailyForecast), {0, 128, 0});
-        break;
-    case ReferenceMode::Durchschnitt:
-        sink_.setReferenceLine(truncToInt(scale * dailyAverage), {255, 255, 0});
-        break;
+        case ReferenceMode::Kwh1000:
+            sink_.setReferenceLine(truncToInt(scale * daily), {255, 0, 0});
+            break;
+        case ReferenceMode::Prognose:
+            sink_.setReferenceLine(truncToInt(scale * dailyForecast), {0, 128, 0});
+            break;
+        case ReferenceMode::Durchschnitt:
+            sink_.setReferenceLine(truncToInt(scale * dailyAverage), {255, 255, 0});
+            break;
     }
 
     for (int d = 1; d <= 31; ++d) s.dayValueTexts[static_cast<std::size_t>(d)] = kNoYield;
@@ -161,9 +163,15 @@ void Evaluation::yearView(double power) {
         const double share = s.monthlyPercentages[static_cast<std::size_t>(m - 1)] / 100.0;
         double height = 0;
         switch (s.referenceMode) {
-        case ReferenceMode::Kwh1000: height = share * 1000.0; break;
-        case ReferenceMode::Prognose: height = s.forecastYield * share; break;
-        case ReferenceMode::Durchschnitt: height = s.averageYield * share; break;
+            case ReferenceMode::Kwh1000:
+                height = share * 1000.0;
+                break;
+            case ReferenceMode::Prognose:
+                height = s.forecastYield * share;
+                break;
+            case ReferenceMode::Durchschnitt:
+                height = s.averageYield * share;
+                break;
         }
         sink_.setMonthMark(m, truncToInt(height));
     }

@@ -21,8 +21,7 @@ public:
 
 private:
     void run(bool moveToToday);
-    void monthView(double plantPower, double dailyReference, double dailyForecast,
-                   double dailyAverage);
+    void monthView(double plantPower, double dailyReference, double dailyForecast, double dailyAverage);
     void yearView(double plantPower);
     void yearFigures(double year, double total, double power, double price);
     void setFigure(Figure figure, double value, int width, const char* suffix);

@@ -8,9 +8,26 @@ namespace lumetra {
 
 // The statistics window's value labels the evaluation fills, by their control names.
 enum class Figure {
-    Label5, Label12, Label43, Label6, Label13, Label45, Label17, Label18,  // reference figures
-    Label11, Label22, Label4, Label29, Label25, Label34,                    // month view only
-    Label20, Label21, Label24, Label40, Label27, Label41,                   // both views
+    Label5,
+    Label12,
+    Label43,
+    Label6,
+    Label13,
+    Label45,
+    Label17,
+    Label18,  // reference figures
+    Label11,
+    Label22,
+    Label4,
+    Label29,
+    Label25,
+    Label34,  // month view only
+    Label20,
+    Label21,
+    Label24,
+    Label40,
+    Label27,
+    Label41,  // both views
 };
 inline constexpr int kFigureCount = 20;
 const char* figureLabelName(Figure figure);

@@ -1,5 +1,8 @@
 #include "LumetraApp.h"
 
+#include <QApplication>
+#include <QScreen>
+
 #include "about/AboutBox.h"
 #include "base/German.h"
 #include "datepicker/DatePickerDialog.h"
@@ -14,9 +17,6 @@
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
-
-#include <QApplication>
-#include <QScreen>
 
 namespace lumetra {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 // The desktop program's windows and their start-up order, in one place.
+#include <memory>
+
 #include "data/AppContext.h"
 #include "ui/MessageBoxReporter.h"
-
-#include <memory>
 
 namespace lumetra {
 

@@ -1,12 +1,5 @@
 #include "MainWindow.h"
 
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "base/Files.h"
-#include "ui/WindowFont.h"
-#include "reporting/StatisticsDialog.h"
-
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -14,6 +7,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "base/Files.h"
+#include "reporting/StatisticsDialog.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {
@@ -123,7 +123,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildTopRow() {
-    struct Arrow { const char* name; ArrowDirection direction; int left; void (MainWindow::*handler)(); };
+    struct Arrow {
+        const char* name;
+        ArrowDirection direction;
+        int left;
+        void (MainWindow::*handler)();
+    };
     const Arrow arrows[] = {
         {"LedBitmapButton9", ArrowDirection::Left, 16, &MainWindow::LedBitmapButton9Click},
         {"LedBitmapButton1", ArrowDirection::Right, 40, &MainWindow::LedBitmapButton1Click},
@@ -134,7 +139,8 @@ void MainWindow::buildTopRow() {
         TLedBitmapButton* button = makeArrowButton(this, a.direction);
         button->setObjectName(a.name);
         button->move(a.left, 6);
-        connect(button, &TLedBitmapButton::clicked, this, [this, h = a.handler] { guarded([&] { (this->*h)(); }); });
+        connect(button, &TLedBitmapButton::clicked, this,
+                [this, h = a.handler] { guarded([&] { (this->*h)(); }); });
     }
     monthCaption_ = label(this, "Label14", "", 64, 8, true);
     monthCaption_->setFixedSize(90, 14);
@@ -170,7 +176,8 @@ void MainWindow::buildChartPanel() {
     chart_->setMaxValue(299);
     chart_->setBarWidth(20);
     chart_->setColumns(31);
-    connect(chart_, &TLedSpectrum::pointerMoved, this, [this](int x, int) { guarded([&] { LedSpectrum1MouseMove(x); }); });
+    connect(chart_, &TLedSpectrum::pointerMoved, this,
+            [this](int x, int) { guarded([&] { LedSpectrum1MouseMove(x); }); });
 
     const int dayLefts[] = {21, 104, 205, 309, 415, 520, 625};
     const char* days[] = {"1", "5", "10", "15", "20", "25", "30"};
@@ -212,7 +219,8 @@ void MainWindow::buildChartPanel() {
         button->setGeometry(16 + 24 * i, 321, 17, 17);
         void (MainWindow::*handlers[3])() = {&MainWindow::sBitBtn1Click, &MainWindow::sBitBtn2Click,
                                              &MainWindow::sBitBtn3Click};
-        connect(button, &QToolButton::clicked, this, [this, h = handlers[i]] { guarded([&] { (this->*h)(); }); });
+        connect(button, &QToolButton::clicked, this,
+                [this, h = handlers[i]] { guarded([&] { (this->*h)(); }); });
         referenceButtons_[i] = button;
     }
     referenceCaption_ = label(chartPanel_, "Label22", "", 96, 323, false);
@@ -229,7 +237,8 @@ QPushButton* MainWindow::addButton(const char* name, const QString& text, int le
 
 void MainWindow::buildButtons() {
     auto hook = [this](QPushButton* button, void (MainWindow::*signal)()) {
-        connect(button, &QPushButton::clicked, this, [this, signal] { guarded([&] { emit(this->*signal)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, signal] { guarded([&] { emit(this->*signal)(); }); });
     };
     auto handler = [this](QPushButton* button, void (MainWindow::*h)()) {
         connect(button, &QPushButton::clicked, this, [this, h] { guarded([&] { (this->*h)(); }); });
@@ -323,9 +332,18 @@ void MainWindow::chooseReference(ReferenceMode mode) {
     context_.evaluation.referenceMode = mode;
 }
 
-void MainWindow::sBitBtn1Click() { chooseReference(ReferenceMode::Kwh1000); WeiterBerechnung(); }
-void MainWindow::sBitBtn2Click() { chooseReference(ReferenceMode::Prognose); WeiterBerechnung(); }
-void MainWindow::sBitBtn3Click() { chooseReference(ReferenceMode::Durchschnitt); WeiterBerechnung(); }
+void MainWindow::sBitBtn1Click() {
+    chooseReference(ReferenceMode::Kwh1000);
+    WeiterBerechnung();
+}
+void MainWindow::sBitBtn2Click() {
+    chooseReference(ReferenceMode::Prognose);
+    WeiterBerechnung();
+}
+void MainWindow::sBitBtn3Click() {
+    chooseReference(ReferenceMode::Durchschnitt);
+    WeiterBerechnung();
+}
 
 void MainWindow::sBitBtn4Click() {
     context_.datePickerPurpose = "Tagesdatum";
@@ -371,7 +389,9 @@ void MainWindow::Berechnung() { evaluation_.Berechnung(); }
 
 void MainWindow::WeiterBerechnung() { evaluation_.WeiterBerechnung(); }
 
-void MainWindow::setReferenceCaption(const std::string& text) { referenceCaption_->setText(fromCp1252(text)); }
+void MainWindow::setReferenceCaption(const std::string& text) {
+    referenceCaption_->setText(fromCp1252(text));
+}
 
 void MainWindow::setChartShowsInactive(bool show) { chart_->setShowInactive(show); }
 

@@ -1,14 +1,13 @@
 #pragma once
 // The desktop program's main window (TForm1): the chart of the selected month or year, the
 // navigation, the reference choice, and the buttons that open the other windows.
-#include "data/AppContext.h"
-#include "evaluation/Evaluation.h"
+#include <QWidget>
+#include <functional>
+
 #include "chart/TLedBitmapButton.h"
 #include "chart/TLedSpectrum.h"
-
-#include <QWidget>
-
-#include <functional>
+#include "data/AppContext.h"
+#include "evaluation/Evaluation.h"
 
 class QFrame;
 class QLabel;
@@ -98,10 +97,10 @@ private:
     QLabel* dateLabel_ = nullptr;     // Label1
     QFrame* chartPanel_ = nullptr;    // Panel1
     TLedSpectrum* chart_ = nullptr;
-    QList<QLabel*> dayScale_;         // Label28 … Label34
-    QList<QLabel*> monthNames_;       // Label2 … Label13
-    QFrame* referenceLine_ = nullptr; // Panel2
-    QList<QFrame*> monthMarks_;       // Panel3 … Panel14
+    QList<QLabel*> dayScale_;          // Label28 … Label34
+    QList<QLabel*> monthNames_;        // Label2 … Label13
+    QFrame* referenceLine_ = nullptr;  // Panel2
+    QList<QFrame*> monthMarks_;        // Panel3 … Panel14
     QToolButton* referenceButtons_[3] = {};
     QLabel* referenceCaption_ = nullptr;  // Label22
     QPushButton* statistikButton_ = nullptr;

@@ -1,12 +1,12 @@
 #include "BuildReport.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "base/Cp1252.h"
 #include "base/German.h"
 #include "data/AppContext.h"
 #include "evaluation/FormatFixed.h"
-
-#include <algorithm>
-#include <utility>
 
 namespace lumetra {
 namespace {
@@ -98,8 +98,8 @@ void BuildReport(const ReportInput& input, ReportDocument& document) {
     lines.push_back("   " + std::string(66, '-'));
     const int days = std::clamp(input.dayCount, 0, 31);
     for (int d = 1; d <= days; ++d)
-        lines.push_back(reportDayLine(d, input.dayValueTexts[static_cast<std::size_t>(d)],
-                                      input.price, input.co2));
+        lines.push_back(
+            reportDayLine(d, input.dayValueTexts[static_cast<std::size_t>(d)], input.price, input.co2));
     lines.insert(lines.end(), 3, "");
     lines.push_back(cp1252FromUtf8("   Zählerstand:") + std::string(21, '_'));
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The statistics report: the figures of the statistics window and a day-by-day table
 // of the month, laid out as fixed-pitch text lines.
-#include "ReportDocument.h"
-
 #include <array>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "ReportDocument.h"
 
 namespace lumetra {
 

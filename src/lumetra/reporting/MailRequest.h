@@ -2,7 +2,6 @@
 // A mail to hand to the user's mail program, as name=value entries: "to", "subject",
 // "body", "attachment0", "attachment1", ... (Windows-1252 text, full paths).
 #include <QStringList>
-
 #include <string>
 #include <utility>
 #include <vector>

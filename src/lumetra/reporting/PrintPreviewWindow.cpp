@@ -1,5 +1,12 @@
 #include "PrintPreviewWindow.h"
 
+#include <QFileInfo>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QResizeEvent>
+
 #include "ReportFiles.h"
 #include "ReportPainter.h"
 #include "ZoomSteps.h"
@@ -10,13 +17,6 @@
 #include "base/German.h"
 #include "data/AppContext.h"
 #include "ui/Dialogs.h"
-
-#include <QFileInfo>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QResizeEvent>
 
 namespace lumetra {
 namespace {
@@ -47,16 +47,13 @@ PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
 
     previewPrinter_ = new QPrinter(QPrinter::HighResolution);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    previewPrinter_->setPageSize(printer.isNull() ? QPageSize(QPageSize::A4)
-                                                  : printer.defaultPageSize());
+    previewPrinter_->setPageSize(printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize());
     previewPrinter_->setFullPage(true);
     pageView_ = new QPrintPreviewWidget(previewPrinter_, this);
     pageView_->setObjectName("PageView");
     pageView_->setViewMode(QPrintPreviewWidget::SinglePageView);
     connect(pageView_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
-        guarded([&] {
-            paintReport(target, laidOut_.lines, laidOut_.header, ReportPaintOptions{true, 0});
-        });
+        guarded([&] { paintReport(target, laidOut_.lines, laidOut_.header, ReportPaintOptions{true, 0}); });
     });
     applyZoom();
 }
@@ -174,8 +171,8 @@ void PrintPreviewWindow::sendClick() {
             return;
         }
         const MonthAndYear month = currentMonth();
-        const std::string path = joinPath(
-            context_.dirs.data, "Statistik_" + month.monthName + "_" + month.year + ".RTF");
+        const std::string path =
+            joinPath(context_.dirs.data, "Statistik_" + month.monthName + "_" + month.year + ".RTF");
         saveReportFile(path, document_.lines);
 
         MailRequest request;

@@ -8,15 +8,14 @@
 //     input.monthName = ...; input.year = ...;        // as the main window shows them
 //     fillReportInputFromContext(input, context);    // day values, price, CO2 factor
 //     preview->showReport(input);                     // throws on a non-number
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
 #include "BuildReport.h"
 #include "ReportDocument.h"
 #include "SendMail.h"
-
-#include <QPointer>
-#include <QWidget>
-
-#include <functional>
-#include <string>
 
 class QPrinter;
 class QPrintPreviewWidget;

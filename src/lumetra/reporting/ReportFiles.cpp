@@ -1,14 +1,14 @@
 #include "ReportFiles.h"
 
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
 #include "RtfReader.h"
 #include "RtfWriter.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "base/Files.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QString>
 
 namespace lumetra {
 namespace {
@@ -45,9 +45,7 @@ std::vector<std::string> parseReportFile(std::string_view bytes) {
     return plainTextLines(bytes);
 }
 
-std::vector<std::string> loadReportFile(const std::string& path) {
-    return parseReportFile(readFile(path));
-}
+std::vector<std::string> loadReportFile(const std::string& path) { return parseReportFile(readFile(path)); }
 
 void saveReportFile(const std::string& path, const std::vector<std::string>& lines) {
     const std::string bytes = RtfWriter::write(lines);

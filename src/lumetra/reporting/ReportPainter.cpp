@@ -1,14 +1,13 @@
 #include "ReportPainter.h"
 
-#include "base/Cp1252.h"
-
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
+
+#include "base/Cp1252.h"
 
 namespace lumetra {
 namespace {
@@ -51,8 +50,7 @@ QString expandTabs(QString text) {
     return out;
 }
 
-void wrapInto(std::vector<QString>& out, const QString& line, const QFontMetricsF& metrics,
-              double width) {
+void wrapInto(std::vector<QString>& out, const QString& line, const QFontMetricsF& metrics, double width) {
     QStringView text(line);
     for (;;) {
         qsizetype fits = 0;
@@ -109,11 +107,9 @@ ReportPageGeometry reportPageGeometry(QPaintDevice* device) {
     g.margins = g.page.adjusted(dpiX / 2, dpiY / 2, -dpiX / 2, -dpiY / 2);
     const double captionHeight = QFontMetricsF(captionFont(), device).height();
     g.header = QRectF(g.margins.left(), g.margins.top(), g.margins.width(), captionHeight);
-    g.footer = QRectF(g.margins.left(), g.margins.bottom() - captionHeight, g.margins.width(),
-                      captionHeight);
+    g.footer = QRectF(g.margins.left(), g.margins.bottom() - captionHeight, g.margins.width(), captionHeight);
     const double textTop = g.header.bottom() + dpiY / 16;
-    g.text = QRectF(g.margins.left(), textTop, g.margins.width(),
-                    std::max(0.0, g.footer.top() - textTop));
+    g.text = QRectF(g.margins.left(), textTop, g.margins.width(), std::max(0.0, g.footer.top() - textTop));
     g.lineSpacing = QFontMetricsF(textFont(), device).lineSpacing();
     // A page too small for one line still takes one, or the layout would never end.
     g.linesPerPage = std::max(1, static_cast<int>(std::floor(g.text.height() / g.lineSpacing)));
@@ -138,8 +134,8 @@ std::vector<std::vector<QString>> layoutReportPages(const std::vector<std::strin
     return pages;
 }
 
-int paintReport(QPaintDevice* device, const std::vector<std::string>& lines,
-                const PageCaptions& header, const ReportPaintOptions& options) {
+int paintReport(QPaintDevice* device, const std::vector<std::string>& lines, const PageCaptions& header,
+                const ReportPaintOptions& options) {
     const auto pages = layoutReportPages(lines, device);
     const ReportPageGeometry g = reportPageGeometry(device);
     QPainter painter;

@@ -3,13 +3,12 @@
 // captions in Arial 12 point, the text in Courier New 10 point from 1/16 inch below the
 // header to the top of the footer; long lines wrap, text goes on on the next page.
 // One routine for the page view, the printer, PDF files and images.
-#include "ReportDocument.h"
-
 #include <QRectF>
 #include <QString>
-
 #include <string>
 #include <vector>
+
+#include "ReportDocument.h"
 
 class QPaintDevice;
 
@@ -39,7 +38,7 @@ std::vector<std::vector<QString>> layoutReportPages(const std::vector<std::strin
 
 // Paints every page onto a paged device (printer, PDF writer), or one page onto any other
 // device. Returns the number of pages of the layout; 0 when the device cannot be painted on.
-int paintReport(QPaintDevice* device, const std::vector<std::string>& lines,
-                const PageCaptions& header, const ReportPaintOptions& options = {});
+int paintReport(QPaintDevice* device, const std::vector<std::string>& lines, const PageCaptions& header,
+                const ReportPaintOptions& options = {});
 
 }  // namespace lumetra

@@ -1,16 +1,15 @@
 #include "RtfReader.h"
 
-#include "ReportFiles.h"
-#include "base/Cp1252.h"
-#include "base/Errors.h"
-
 #include <QString>
-
 #include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_set>
+
+#include "ReportFiles.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 
 namespace lumetra {
 namespace {
@@ -19,15 +18,55 @@ namespace {
 
 // Groups whose content is no document text.
 const std::unordered_set<std::string_view>& skippedDestinations() {
-    static const std::unordered_set<std::string_view> names = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "header", "headerl",
-        "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
-        "listtable", "listoverridetable", "rsidtbl", "revtbl", "filetbl", "generator",
-        "xmlnstbl", "themedata", "colorschememapping", "latentstyles", "datastore",
-        "mmathPr", "pgdsctbl", "fldinst", "bkmkstart", "bkmkend", "title", "author",
-        "operator", "company", "comment", "subject", "keywords", "doccomm", "private",
-        "nonshppict", "shppict", "userprops", "wgrffmtfilter", "pnseclvl", "listtext",
-        "xe", "tc", "template"};
+    static const std::unordered_set<std::string_view> names = {"fonttbl",
+                                                               "colortbl",
+                                                               "stylesheet",
+                                                               "info",
+                                                               "pict",
+                                                               "object",
+                                                               "header",
+                                                               "headerl",
+                                                               "headerr",
+                                                               "headerf",
+                                                               "footer",
+                                                               "footerl",
+                                                               "footerr",
+                                                               "footerf",
+                                                               "footnote",
+                                                               "listtable",
+                                                               "listoverridetable",
+                                                               "rsidtbl",
+                                                               "revtbl",
+                                                               "filetbl",
+                                                               "generator",
+                                                               "xmlnstbl",
+                                                               "themedata",
+                                                               "colorschememapping",
+                                                               "latentstyles",
+                                                               "datastore",
+                                                               "mmathPr",
+                                                               "pgdsctbl",
+                                                               "fldinst",
+                                                               "bkmkstart",
+                                                               "bkmkend",
+                                                               "title",
+                                                               "author",
+                                                               "operator",
+                                                               "company",
+                                                               "comment",
+                                                               "subject",
+                                                               "keywords",
+                                                               "doccomm",
+                                                               "private",
+                                                               "nonshppict",
+                                                               "shppict",
+                                                               "userprops",
+                                                               "wgrffmtfilter",
+                                                               "pnseclvl",
+                                                               "listtext",
+                                                               "xe",
+                                                               "tc",
+                                                               "template"};
     return names;
 }
 
@@ -219,8 +258,6 @@ bool RtfReader::looksLikeRtf(std::string_view bytes) {
     return bytes.substr(i, 5) == "{\\rtf";
 }
 
-std::vector<std::string> RtfReader::read(std::string_view bytes) {
-    return Parser(bytes).run();
-}
+std::vector<std::string> RtfReader::read(std::string_view bytes) { return Parser(bytes).run(); }
 
 }  // namespace lumetra

@@ -1,12 +1,12 @@
 #include "SendMail.h"
 
-#include "ui/Dialogs.h"
-
 #include <QApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+
+#include "ui/Dialogs.h"
 
 namespace lumetra {
 namespace {
@@ -15,8 +15,7 @@ void showMailError(QWidget* owner) { Dialogs::error(owner, "Fehler", kMailFailed
 
 }  // namespace
 
-MailHandOff::MailHandOff(QWidget* owner, const QString& program, const QStringList& arguments,
-                         int handOverMs)
+MailHandOff::MailHandOff(QWidget* owner, const QString& program, const QStringList& arguments, int handOverMs)
     : QObject(QCoreApplication::instance()), owner_(owner) {
     // The mail program's window acts as a modal dialog of ours until it has appeared.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -37,8 +36,7 @@ MailHandOff::MailHandOff(QWidget* owner, const QString& program, const QStringLi
     QTimer::singleShot(handOverMs, this, &MailHandOff::release);
     // Started from the event loop, so that the caller can connect to `finished` first.
     QMetaObject::invokeMethod(
-        this, [this, program, arguments] { process_->start(program, arguments); },
-        Qt::QueuedConnection);
+        this, [this, program, arguments] { process_->start(program, arguments); }, Qt::QueuedConnection);
 }
 
 void MailHandOff::release() {

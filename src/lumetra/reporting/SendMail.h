@@ -3,12 +3,12 @@
 // the mail program it started, so it runs as an asynchronous process: the program's windows
 // are disabled while it starts and enabled again when it exits or once it has run for a
 // while (the mail then counts as handed over). The GUI thread never waits on it.
-#include "MailRequest.h"
-
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
+#include "MailRequest.h"
 
 class QProcess;
 class QWidget;
@@ -22,8 +22,7 @@ class MailHandOff : public QObject {
 public:
     static constexpr int kHandOverMs = 3000;
 
-    MailHandOff(QWidget* owner, const QString& program, const QStringList& arguments,
-                int handOverMs);
+    MailHandOff(QWidget* owner, const QString& program, const QStringList& arguments, int handOverMs);
 
 signals:
     // The windows are enabled again.
@@ -44,7 +43,6 @@ private:
 
 // Starts the hand-off and returns it (it deletes itself after `finished`), or nullptr when
 // there is no xdg-email, after showing the error box ("Fehler", error icon).
-MailHandOff* SendMail(QWidget* owner, const MailRequest& request,
-                      int handOverMs = MailHandOff::kHandOverMs);
+MailHandOff* SendMail(QWidget* owner, const MailRequest& request, int handOverMs = MailHandOff::kHandOverMs);
 
 }  // namespace lumetra

@@ -1,12 +1,12 @@
 #include "StatisticsDialog.h"
 
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {
@@ -43,10 +43,14 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
     addValue(Figure::Label6, kWh, 304, 80);
 
     const Row energyRows[] = {
-        {104, "Erbrachte Monatsenergie der Anlage:", Figure::Label4, "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::Label29},
-        {120, "Durchschnittliche Monatsenergie:", Figure::Label12, "Durchschnittliche Monatsenergie pro kWp:", Figure::Label43},
-        {136, "Prognostizierte Monatsenergie der Anlage:", Figure::Label13, "Prognostozierte Monatsenergie pro kWp:", Figure::Label45},
-        {160, "Erbrachte Jahresenergie der Anlage:", Figure::Label20, "Erbrachte Jahresenergie der Anlage pro kWp:", Figure::Label21},
+        {104, "Erbrachte Monatsenergie der Anlage:", Figure::Label4,
+         "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::Label29},
+        {120, "Durchschnittliche Monatsenergie:", Figure::Label12,
+         "Durchschnittliche Monatsenergie pro kWp:", Figure::Label43},
+        {136, "Prognostizierte Monatsenergie der Anlage:", Figure::Label13,
+         "Prognostozierte Monatsenergie pro kWp:", Figure::Label45},
+        {160, "Erbrachte Jahresenergie der Anlage:", Figure::Label20,
+         "Erbrachte Jahresenergie der Anlage pro kWp:", Figure::Label21},
     };
     for (const Row& row : energyRows) {
         addText(row.left, 16, row.top);

@@ -1,11 +1,10 @@
 #pragma once
 // The statistics window (TForm8): the evaluation's figures of the selected month.
-#include "evaluation/EvaluationSink.h"
-
 #include <QDialog>
-
 #include <functional>
 #include <string>
+
+#include "evaluation/EvaluationSink.h"
 
 class QLabel;
 

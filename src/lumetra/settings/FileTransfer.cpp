@@ -1,19 +1,19 @@
 #include "settings/FileTransfer.h"
 
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "dayfile/DayFileName.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace lumetra {
 namespace {

@@ -4,10 +4,10 @@
 // only when complete, so a failed or interrupted copy never leaves a truncated file and
 // an operation started in between (a timer tick while pending events are handled) only
 // ever sees whole files.
-#include "data/AppContext.h"
-
 #include <functional>
 #include <string>
+
+#include "data/AppContext.h"
 
 namespace lumetra {
 

@@ -1,11 +1,5 @@
 #include "settings/LocationEditor.h"
 
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "settings/DialogControls.h"
-#include "settings/SettingsDialog.h"
-#include "ui/WindowFont.h"
-
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +7,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "settings/DialogControls.h"
+#include "settings/SettingsDialog.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {
@@ -52,8 +52,8 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     updateScrollRange();
 }
 
-QLineEdit* LocationEditor::addNumberField(const QString& name, int left, int top, int width,
-                                          int maxLength, bool decimal) {
+QLineEdit* LocationEditor::addNumberField(const QString& name, int left, int top, int width, int maxLength,
+                                          bool decimal) {
     QLineEdit* edit = makeNumberField(this, name, maxLength, decimal);
     edit->setText("0");
     edit->setGeometry(left, top, width, kFieldHeight);
@@ -74,9 +74,9 @@ void LocationEditor::buildFields() {
     addLabel(this, "kWh/kWp, Jahr", 298, 42);
     fields_[kYieldField] = addNumberField("yieldField", 392, 40, 65, 4, false);
 
-    static const char* const kMonths[12] = {"Januar:", "Februar:", "März:",     "April:",
-                                            "Mai:",    "Juni:",    "Juli:",     "August:",
-                                            "September:", "Oktober:", "November:", "Dezember:"};
+    static const char* const kMonths[12] = {
+        "Januar:", "Februar:", "März:",      "April:",   "Mai:",      "Juni:",
+        "Juli:",   "August:",  "September:", "Oktober:", "November:", "Dezember:"};
     const int lefts[3] = {64, 200, 328};
     for (int m = 0; m < 12; ++m) {
         const int left = lefts[m / 4];
@@ -181,9 +181,7 @@ void LocationEditor::HinzufuegenClick() {
 }
 
 void LocationEditor::AendernClick() {
-    guarded([&] {
-        changeLocation(table_, rememberedRow_, fieldTexts(), settings_, context_.dirs.data);
-    });
+    guarded([&] { changeLocation(table_, rememberedRow_, fieldTexts(), settings_, context_.dirs.data); });
     showTable();
 }
 

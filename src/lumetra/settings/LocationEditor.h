@@ -1,13 +1,12 @@
 #pragma once
 // The location editor (TForm3): adds, changes and deletes rows of GLOBAL.DAT. It holds the
 // location table; its creation is the table's load at start-up and the first take-over.
+#include <QWidget>
+#include <array>
+
 #include "base/DelimitedLineList.h"
 #include "data/AppContext.h"
 #include "settings/Locations.h"
-
-#include <QWidget>
-
-#include <array>
 
 class QLineEdit;
 class QScrollBar;

@@ -31,8 +31,8 @@ bool addLocation(DelimitedLineList& table, const LocationFields& fields, Setting
     return true;
 }
 
-bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields,
-                    SettingsForm& form, const std::string& dataDir) {
+bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
+                    const std::string& dataDir) {
     if (fields[0].empty()) return false;
     for (std::size_t i = 0; i < fields.size(); ++i) table.setField(row, static_cast<int>(i), fields[i]);
     commitLocations(table, form, dataDir);

@@ -1,11 +1,11 @@
 #pragma once
 // The location table as the settings dialog and the location editor work on it.
+#include <array>
+#include <string>
+
 #include "data/AppContext.h"
 #include "data/LocationTable.h"
 #include "data/SettingsFile.h"
-
-#include <array>
-#include <string>
 
 namespace lumetra {
 
@@ -22,8 +22,8 @@ void commitLocations(const DelimitedLineList& table, SettingsForm& form, const s
 // The editor's buttons; each commits. Add and change do nothing without a name.
 bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
                  const std::string& dataDir);
-bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields,
-                    SettingsForm& form, const std::string& dataDir);
+bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
+                    const std::string& dataDir);
 // `row` < 0: nothing selected, the file is written unchanged.
 void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const std::string& dataDir);
 

@@ -1,20 +1,20 @@
 #include "settings/SettingsDialog.h"
 
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "base/Files.h"
-#include "settings/FileTransfer.h"
-#include "settings/LocationEditor.h"
-#include "settings/DialogControls.h"
-#include "ui/Dialogs.h"
-#include "ui/WindowFont.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "base/Files.h"
+#include "settings/DialogControls.h"
+#include "settings/FileTransfer.h"
+#include "settings/LocationEditor.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowFont.h"
 
 namespace lumetra {
 namespace {
@@ -39,8 +39,8 @@ void addSeparator(QWidget* parent, int top) {
     line->setGeometry(8, top, 642, 2);
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text, int left, int top,
-                       int width, int height) {
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                       int height) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(left, top, width, height);
@@ -72,8 +72,8 @@ SettingsDialog::~SettingsDialog() {
     if (context_.settings == this) context_.settings = &context_.initialSettings;
 }
 
-QLineEdit* SettingsDialog::addNumberField(const char* name, int left, int top, int width,
-                                          int maxLength, bool decimal) {
+QLineEdit* SettingsDialog::addNumberField(const char* name, int left, int top, int width, int maxLength,
+                                          bool decimal) {
     QLineEdit* edit = makeNumberField(this, name, maxLength, decimal);
     edit->setGeometry(left, top, width, kFieldHeight);
     return edit;
@@ -133,13 +133,15 @@ QLineEdit* SettingsDialog::addDirectoryField(SettingsField field, const char* na
     edit->setGeometry(16, top, 265, kFieldHeight);
     edits_[index(field)] = edit;
     auto* browse = addButton(this, (std::string(name) + "Button").c_str(), "...", 288, top, 41, 21);
-    connect(browse, &QPushButton::clicked, this, [this, field, browseTitle] { chooseDirectory(field, browseTitle); });
+    connect(browse, &QPushButton::clicked, this,
+            [this, field, browseTitle] { chooseDirectory(field, browseTitle); });
     return edit;
 }
 
 void SettingsDialog::buildDirectoryFields() {
     addSeparator(this, 138);
-    addDirectoryField(SettingsField::Data, "dataDirField", "Datenverzeichnis", "Datenverzeichnis wählen", 160);
+    addDirectoryField(SettingsField::Data, "dataDirField", "Datenverzeichnis", "Datenverzeichnis wählen",
+                      160);
     addDirectoryField(SettingsField::SmaDir, "smaDirField", "Verzeichnis SMA Online",
                       "Verzeichnis für SMA-Onlinedaten wählen", 200);
     addDirectoryField(SettingsField::Archiv, "archiveDirField", "Archivverzeichnis für Tageswerte",
@@ -184,10 +186,10 @@ void SettingsDialog::buildButtons() {
             &SettingsDialog::OKButtonClick);
     connect(addButton(this, "cancelButton", "Abbruch", 96, 357, 75, 28), &QPushButton::clicked, this,
             &SettingsDialog::AbbruchButtonClick);
-    connect(addButton(this, "backupButton", "Daten sichern", 176, 357, 97, 28), &QPushButton::clicked,
-            this, &SettingsDialog::SichernButtonClick);
-    connect(addButton(this, "restoreButton", "Daten rücksichern", 280, 357, 113, 28),
-            &QPushButton::clicked, this, &SettingsDialog::RuecksichernButtonClick);
+    connect(addButton(this, "backupButton", "Daten sichern", 176, 357, 97, 28), &QPushButton::clicked, this,
+            &SettingsDialog::SichernButtonClick);
+    connect(addButton(this, "restoreButton", "Daten rücksichern", 280, 357, 113, 28), &QPushButton::clicked,
+            this, &SettingsDialog::RuecksichernButtonClick);
 }
 
 std::string SettingsDialog::pacMax() const { return toCp1252(pacMaxField_->text()); }
@@ -227,9 +229,12 @@ void SettingsDialog::chooseDirectory(SettingsField field, const QString& title) 
         const std::string path = toCp1252(chosen);
         setText(field, path);
         // These are held by the main window and take effect at once, even after "Abbruch".
-        if (field == SettingsField::Data) context_.dirs.data = path;
-        else if (field == SettingsField::Archiv) context_.dirs.archive = path;
-        else if (field == SettingsField::Backup) context_.dirs.backup = path;
+        if (field == SettingsField::Data)
+            context_.dirs.data = path;
+        else if (field == SettingsField::Archiv)
+            context_.dirs.archive = path;
+        else if (field == SettingsField::Backup)
+            context_.dirs.backup = path;
     });
 }
 
@@ -256,8 +261,10 @@ void SettingsDialog::Timer1Timer() {
 }
 
 void SettingsDialog::AutoUploadClick(bool on) {
-    if (on) timer1_.start();
-    else timer1_.stop();
+    if (on)
+        timer1_.start();
+    else
+        timer1_.stop();
 }
 
 void SettingsDialog::StandorteButtonClick() {

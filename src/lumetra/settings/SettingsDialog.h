@@ -2,13 +2,12 @@
 // The settings dialog (TForm2): LUMETRA.INI's fields, the location choice, the folder
 // choosers, backup, restore and upload with the upload timer. Created once at start-up;
 // its creation loads the settings. Its fields are the values in use for other windows.
-#include "data/AppContext.h"
-#include "data/SettingsFile.h"
-
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
+
+#include "data/AppContext.h"
+#include "data/SettingsFile.h"
 
 class QCheckBox;
 class QComboBox;

@@ -26,18 +26,18 @@ ConnectionState SystemConnectionProbe::query(const std::string& host) const {
             continue;
         state.connected = true;
         switch (iface.type()) {
-        case QNetworkInterface::Ethernet:
-        case QNetworkInterface::Wifi:
-            state.flags |= ConnectionFlag::Lan;
-            break;
-        case QNetworkInterface::Ppp:
-        case QNetworkInterface::Slip:
-        case QNetworkInterface::Phonet:
-        case QNetworkInterface::Ieee80216:
-            state.flags |= ConnectionFlag::Modem;
-            break;
-        default:
-            break;
+            case QNetworkInterface::Ethernet:
+            case QNetworkInterface::Wifi:
+                state.flags |= ConnectionFlag::Lan;
+                break;
+            case QNetworkInterface::Ppp:
+            case QNetworkInterface::Slip:
+            case QNetworkInterface::Phonet:
+            case QNetworkInterface::Ieee80216:
+                state.flags |= ConnectionFlag::Modem;
+                break;
+            default:
+                break;
         }
     }
     return state;

@@ -35,7 +35,8 @@ std::vector<std::string_view> splitOutsideQuotes(std::string_view s, char sep) {
     bool quoted = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '"') quoted = !quoted;
+        if (s[i] == '"')
+            quoted = !quoted;
         else if (s[i] == sep && !quoted) {
             parts.push_back(s.substr(start, i - start));
             start = i + 1;
@@ -54,14 +55,16 @@ std::string defaultPath(const std::string& requestPath) {
 bool domainMatches(const std::string& host, const std::string& domain, bool hostOnly) {
     if (host == domain) return true;
     if (hostOnly) return false;
-    return host.size() > domain.size() && host.compare(host.size() - domain.size(), domain.size(), domain) == 0 &&
+    return host.size() > domain.size() &&
+           host.compare(host.size() - domain.size(), domain.size(), domain) == 0 &&
            host[host.size() - domain.size() - 1] == '.';
 }
 
 // Control characters (tab aside) would end up in our own Cookie line: a bare CR or a NUL
 // there breaks the request or smuggles in a header of the server's choosing.
 bool hasControlCharacter(std::string_view s) {
-    return std::any_of(s.begin(), s.end(), [](unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; });
+    return std::any_of(s.begin(), s.end(),
+                       [](unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; });
 }
 
 bool pathMatches(const std::string& requestPath, const std::string& cookiePath) {
@@ -113,7 +116,8 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
         } else if (key == "max-age" && !val.empty()) {
             try {
                 const long long seconds = std::stoll(val);
-                if (seconds <= 0) expired = true;
+                if (seconds <= 0)
+                    expired = true;
                 else if (seconds > std::numeric_limits<std::time_t>::max() - now)
                     c.expires = std::numeric_limits<std::time_t>::max();  // lives as long as the run
                 else
@@ -123,8 +127,10 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
         } else if (key == "expires" && c.expires == 0 && !expired) {
             const std::time_t t = curl_getdate(val.c_str(), nullptr);
             if (t != -1) {
-                if (t <= now) expired = true;
-                else c.expires = t;
+                if (t <= now)
+                    expired = true;
+                else
+                    c.expires = t;
             }
         }
     }

@@ -29,8 +29,7 @@ private:
         bool hostOnly = true;
         std::time_t expires = 0;  // 0: until the program ends
     };
-    void take(std::string_view oneCookie, const std::string& host, const std::string& path,
-              std::time_t now);
+    void take(std::string_view oneCookie, const std::string& host, const std::string& path, std::time_t now);
 
     std::vector<Cookie> cookies_;
 };

@@ -1,8 +1,8 @@
 #include "FetchWorker.h"
 
-#include "base/Errors.h"
-
 #include <QMetaObject>
+
+#include "base/Errors.h"
 
 namespace lumetra {
 

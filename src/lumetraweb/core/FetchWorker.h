@@ -2,11 +2,8 @@
 // Runs the exchange off the GUI thread so the window keeps painting while the server
 // answers slowly or not at all. One fetch at a time; the result comes back as a queued
 // call on the receiver's thread.
-#include "HttpExchange.h"
-
 #include <QObject>
 #include <QPointer>
-
 #include <condition_variable>
 #include <cstdio>
 #include <functional>
@@ -14,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <thread>
+
+#include "HttpExchange.h"
 
 namespace lumetra {
 

@@ -1,9 +1,5 @@
 #include "HttpExchange.h"
 
-#include "WebUrl.h"
-#include "base/Cp1252.h"
-#include "base/Errors.h"
-
 #include <curl/curl.h>
 
 #include <cctype>
@@ -13,6 +9,10 @@
 #include <ctime>
 #include <exception>
 #include <mutex>
+
+#include "WebUrl.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 
 namespace lumetra {
 namespace {
@@ -24,7 +24,8 @@ constexpr int kHostNotFound = 11001;
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
             return false;
     return true;
 }
@@ -109,9 +110,12 @@ std::size_t HttpExchange::onHeader(char* data, std::size_t size, std::size_t cou
     auto sameName = [&](std::string_view expected) {
         return name.size() == expected.size() && startsWithNoCase(name, expected);
     };
-    if (sameName("Location")) t.hasLocation = true;
-    else if (sameName("Set-Cookie")) t.owner->cookies_.takeSetCookie(value, t.url.host, t.url.path, now);
-    else if (sameName("Set-Cookie2")) t.owner->cookies_.takeSetCookie2(value, t.url.host, t.url.path, now);
+    if (sameName("Location"))
+        t.hasLocation = true;
+    else if (sameName("Set-Cookie"))
+        t.owner->cookies_.takeSetCookie(value, t.url.host, t.url.path, now);
+    else if (sameName("Set-Cookie2"))
+        t.owner->cookies_.takeSetCookie2(value, t.url.host, t.url.path, now);
     return n;
 }
 
@@ -204,23 +208,26 @@ void HttpExchange::get(const std::string& rawUrl, const BodySink& sink, const st
     if (t.stalled) throw LumetraError(msg::ReadTimedOut);
 
     switch (rc) {
-    case CURLE_OK:
-        break;
-    case CURLE_COULDNT_RESOLVE_HOST:
-        throw LumetraError(socketError(kHostNotFound, "Host not found."));
-    case CURLE_OPERATION_TIMEDOUT:
-        throw LumetraError(socketError(ETIMEDOUT, systemDescription(ETIMEDOUT)));
-    case CURLE_PARTIAL_FILE:
-    case CURLE_GOT_NOTHING:
-        throw LumetraError(msg::ClosedEarly);
-    default:
-        if (osErrno != 0) throw LumetraError(socketError(static_cast<int>(osErrno), systemDescription(static_cast<int>(osErrno))));
-        if (rc == CURLE_COULDNT_CONNECT)
-            throw LumetraError(socketError(ECONNREFUSED, systemDescription(ECONNREFUSED)));
-        throw LumetraError(curl_easy_strerror(rc));
+        case CURLE_OK:
+            break;
+        case CURLE_COULDNT_RESOLVE_HOST:
+            throw LumetraError(socketError(kHostNotFound, "Host not found."));
+        case CURLE_OPERATION_TIMEDOUT:
+            throw LumetraError(socketError(ETIMEDOUT, systemDescription(ETIMEDOUT)));
+        case CURLE_PARTIAL_FILE:
+        case CURLE_GOT_NOTHING:
+            throw LumetraError(msg::ClosedEarly);
+        default:
+            if (osErrno != 0)
+                throw LumetraError(
+                    socketError(static_cast<int>(osErrno), systemDescription(static_cast<int>(osErrno))));
+            if (rc == CURLE_COULDNT_CONNECT)
+                throw LumetraError(socketError(ECONNREFUSED, systemDescription(ECONNREFUSED)));
+            throw LumetraError(curl_easy_strerror(rc));
     }
     // A response with no body never reached onBody: judge it here.
-    const bool success = t.bodyStarted ? t.success : (t.statusCode >= 200 && t.statusCode <= 299 && !t.hasLocation);
+    const bool success =
+        t.bodyStarted ? t.success : (t.statusCode >= 200 && t.statusCode <= 299 && !t.hasLocation);
     if (!success) throw LumetraError(t.statusLine);
 }
 

@@ -2,13 +2,13 @@
 // One plain HTTP/1.1 GET per refresh over one libcurl handle kept for the run, so the
 // connection is reused until the server closes it. The wire format is fixed: request line,
 // Host, Accept, User-Agent, Cookie (when one applies), nothing else.
-#include "CookieJar.h"
-
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "CookieJar.h"
 
 namespace lumetra {
 

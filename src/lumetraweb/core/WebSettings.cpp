@@ -1,10 +1,10 @@
 #include "WebSettings.h"
 
+#include <algorithm>
+
 #include "base/Files.h"
 #include "base/German.h"
 #include "base/ProfileFile.h"
-
-#include <algorithm>
 
 namespace lumetra {
 namespace {

@@ -9,7 +9,7 @@ struct WebSettingsValues {
     std::string path;  // base URL
     std::string pac;
     std::string sma;
-    std::string time;  // minutes, as text
+    std::string time;           // minutes, as text
     bool hideInactive = false;  // Display
     bool autoRefresh = false;   // AUTO
 };

@@ -1,9 +1,9 @@
 #include "WebUrl.h"
 
-#include "base/Errors.h"
-
 #include <algorithm>
 #include <cctype>
+
+#include "base/Errors.h"
 
 namespace lumetra {
 namespace {
@@ -47,11 +47,10 @@ WebUrl parseWebUrl(const std::string& rawUrl) {
         authority.resize(colon);
     }
     out.host = authority;
-    if (out.host.empty() || out.host.find_first_of(" \t") != std::string::npos)
-        fail(msg::NotAnHttpUrl, url);
+    if (out.host.empty() || out.host.find_first_of(" \t") != std::string::npos) fail(msg::NotAnHttpUrl, url);
     if (!portText.empty()) {
-        if (portText.size() > 5 || !std::all_of(portText.begin(), portText.end(),
-                                                [](unsigned char c) { return std::isdigit(c); }))
+        if (portText.size() > 5 ||
+            !std::all_of(portText.begin(), portText.end(), [](unsigned char c) { return std::isdigit(c); }))
             fail(msg::NotAnHttpUrl, url);
         out.port = std::stoi(portText);
         if (out.port < 1 || out.port > 65535) fail(msg::NotAnHttpUrl, url);

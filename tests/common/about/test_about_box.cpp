@@ -1,11 +1,11 @@
-#include "about/AboutBox.h"
-
-#include "support/QtApp.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
+
+#include "about/AboutBox.h"
+#include "support/QtApp.h"
 
 using namespace lumetra;
 

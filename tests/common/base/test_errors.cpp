@@ -1,19 +1,22 @@
+#include <gtest/gtest.h>
+
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Errors.h"
 
-#include <gtest/gtest.h>
-
 using namespace lumetra;
 
 TEST(ErrorText, CompletionRule) {
-    struct Case { const char* in; const char* out; };
+    struct Case {
+        const char* in;
+        const char* out;
+    };
     const Case cases[] = {
         {"Fehler", "Fehler."},
         {"Fehler.", "Fehler."},
-        {"Frage?", "Frage?."},         // '?' sorts after '.'
-        {"Abbruch!", "Abbruch!"},      // '!' sorts before '.'
-        {"Liste (3)", "Liste (3)"},    // ')' sorts before '.'
+        {"Frage?", "Frage?."},       // '?' sorts after '.'
+        {"Abbruch!", "Abbruch!"},    // '!' sorts before '.'
+        {"Liste (3)", "Liste (3)"},  // ')' sorts before '.'
         {"'' ist kein gültiger Gleitkommawert", "'' ist kein gültiger Gleitkommawert."},
         {"Ende -", "Ende -"},
         {"", ""},

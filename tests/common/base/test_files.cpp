@@ -1,11 +1,10 @@
+#include <gtest/gtest.h>
+
 #include "base/DelimitedLineList.h"
 #include "base/Errors.h"
 #include "base/Files.h"
-#include "support/TempDir.h"
-
 #include "support/ErrorText.h"
-
-#include <gtest/gtest.h>
+#include "support/TempDir.h"
 
 using namespace lumetra;
 

@@ -1,29 +1,32 @@
-#include "base/Cp1252.h"
-#include "base/Errors.h"
-#include "base/German.h"
-#include "support/GermanNumericLocale.h"
-
-#include "support/ErrorText.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "base/Cp1252.h"
+#include "base/Errors.h"
+#include "base/German.h"
+#include "support/ErrorText.h"
+#include "support/GermanNumericLocale.h"
 
 using namespace lumetra;
 
 using test::errorOf;
 
 TEST(German, FloatAcceptedForms) {
-    struct Case { const char* text; double value; };
+    struct Case {
+        const char* text;
+        double value;
+    };
     const Case cases[] = {
-        {"12,5", 12.5}, {"0", 0}, {"  -3,25", -3.25}, {"+7", 7}, {"1,5E3", 1500},
-        {"2e-2", 0.02}, {",5", 0.5}, {"5,", 5}, {" 4 ", 4}, {"0,4675", 0.4675},
+        {"12,5", 12.5}, {"0", 0},    {"  -3,25", -3.25}, {"+7", 7},  {"1,5E3", 1500},
+        {"2e-2", 0.02}, {",5", 0.5}, {"5,", 5},          {" 4 ", 4}, {"0,4675", 0.4675},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(strToFloat(c.text), c.value) << c.text;
 }
 
 TEST(German, FloatRejectedFormsGiveTheRuntimeMessage) {
-    for (const char* text : {"", " ", "1.5", "12,5 kWh", "abc", "1,2,3", "-", "1E", "inf", "0x10", ",", "1e999"}) {
+    for (const char* text :
+         {"", " ", "1.5", "12,5 kWh", "abc", "1,2,3", "-", "1E", "inf", "0x10", ",", "1e999"}) {
         EXPECT_EQ(errorOf([&] { strToFloat(text); }),
                   std::string("'") + text + "' ist kein gültiger Gleitkommawert")
             << text;
@@ -31,9 +34,12 @@ TEST(German, FloatRejectedFormsGiveTheRuntimeMessage) {
 }
 
 TEST(German, IntegerAcceptedAndRejected) {
-    struct Case { const char* text; int value; };
-    const Case good[] = {{"950", 950}, {"  -12", -12}, {"+3", 3}, {"$1F", 31}, {"007", 7},
-                         {"2147483647", 2147483647}};
+    struct Case {
+        const char* text;
+        int value;
+    };
+    const Case good[] = {{"950", 950}, {"  -12", -12}, {"+3", 3},
+                         {"$1F", 31},  {"007", 7},     {"2147483647", 2147483647}};
     for (const auto& c : good) EXPECT_EQ(strToInt(c.text), c.value) << c.text;
     for (const char* text : {"", "12 ", "1,5", "x", "2147483648", "$", "$G"}) {
         EXPECT_EQ(errorOf([&] { strToInt(text); }),
@@ -44,10 +50,13 @@ TEST(German, IntegerAcceptedAndRejected) {
 
 TEST(German, DateAcceptedForms) {
     const Date today{2026, 12, 10};
-    struct Case { const char* text; Date date; };
+    struct Case {
+        const char* text;
+        Date date;
+    };
     const Case cases[] = {
-        {"15.04.2008", {2008, 4, 15}}, {"15.4.08", {2008, 4, 15}}, {"1.5.2008", {2008, 5, 1}},
-        {"29.02.2000", {2000, 2, 29}}, {"15.04", {2026, 4, 15}},   {"01.01.76", {1976, 1, 1}},
+        {"15.04.2008", {2008, 4, 15}}, {"15.4.08", {2008, 4, 15}},     {"1.5.2008", {2008, 5, 1}},
+        {"29.02.2000", {2000, 2, 29}}, {"15.04", {2026, 4, 15}},       {"01.01.76", {1976, 1, 1}},
         {"01.01.75", {2075, 1, 1}},    {"31.12.1900", {1900, 12, 31}},
     };
     for (const auto& c : cases) EXPECT_EQ(strToDate(c.text, today), c.date) << c.text;
@@ -97,7 +106,10 @@ TEST(Cp1252, RoundTripsEveryByte) {
 TEST(German, FloatIgnoresTheProcessLocale) {
     test::GermanNumericLocale german;
     if (!german.ok()) GTEST_SKIP() << "no German locale to be had";
-    const struct { const char* text; double value; } cases[] = {{"10,5", 10.5}, {"0,4675", 0.4675}, {"-3,25e1", -32.5}};
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {{"10,5", 10.5}, {"0,4675", 0.4675}, {"-3,25e1", -32.5}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(strToFloat(c.text), c.value) << c.text;
     EXPECT_EQ(strToFloat("1e-999"), 0.0);
     EXPECT_EQ(errorOf([] { strToFloat("1e999"); }), "'1e999' ist kein gültiger Gleitkommawert");

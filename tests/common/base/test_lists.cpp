@@ -1,25 +1,38 @@
+#include <gtest/gtest.h>
+
 #include "base/DelimitedLineList.h"
 #include "base/Errors.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 using namespace lumetra;
 
 TEST(LineFields, Read) {
-    struct Case { const char* line; int field; const char* text; };
+    struct Case {
+        const char* line;
+        int field;
+        const char* text;
+    };
     const Case cases[] = {
-        {"20080415;15.04.2008;12,5", 0, "20080415"}, {"20080415;15.04.2008;12,5", 1, "15.04.2008"},
-        {"20080415;15.04.2008;12,5", 2, "12,5"},     {"20080415;15.04.2008;12,5", 5, ""},
-        {"ohne", 0, "ohne"},                         {"ohne", 2, ""},
-        {"a;;c", 1, ""},                             {"a;b;", 2, ""},
+        {"20080415;15.04.2008;12,5", 0, "20080415"},
+        {"20080415;15.04.2008;12,5", 1, "15.04.2008"},
+        {"20080415;15.04.2008;12,5", 2, "12,5"},
+        {"20080415;15.04.2008;12,5", 5, ""},
+        {"ohne", 0, "ohne"},
+        {"ohne", 2, ""},
+        {"a;;c", 1, ""},
+        {"a;b;", 2, ""},
         {"", 0, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(lineField(c.line, c.field), c.text) << c.line << " #" << c.field;
 }
 
 TEST(LineFields, Write) {
-    struct Case { const char* line; int field; const char* text; const char* result; };
+    struct Case {
+        const char* line;
+        int field;
+        const char* text;
+        const char* result;
+    };
     const Case cases[] = {
         {"x", 2, "new", "x;;new"}, {"", 1, "new", ";new"},     {"a;b;c", 1, "new", "a;new;c"},
         {"a;b;c", 0, "", ";b;c"},  {"a;b;c", 2, "z", "a;b;z"}, {"a;b;c;d", 3, "", "a;b;c;"},
@@ -29,7 +42,10 @@ TEST(LineFields, Write) {
 
 TEST(LineSplitting, LineEndsAndNul) {
     using V = std::vector<std::string>;
-    struct Case { std::string bytes; V lines; };
+    struct Case {
+        std::string bytes;
+        V lines;
+    };
     const Case cases[] = {
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\nb", {"a", "b"}},

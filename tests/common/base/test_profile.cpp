@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "base/Errors.h"
 #include "base/ProfileFile.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 

@@ -1,17 +1,17 @@
 // A save that runs out of room, or a process killed in the middle of a save, must leave
 // either the old or the new file, never a mixture or a truncated one.
-#include "base/DelimitedLineList.h"
-#include "base/Errors.h"
-#include "support/TempDir.h"
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
+
+#include "base/DelimitedLineList.h"
+#include "base/Errors.h"
+#include "support/TempDir.h"
 
 using namespace lumetra;
 
@@ -19,7 +19,8 @@ namespace {
 
 DelimitedLineList bigList(char fill, int lines) {
     DelimitedLineList list(DelimitedLineList::Order::Unsorted);
-    for (int i = 0; i < lines; ++i) list.appendLine(std::to_string(20000000 + i) + ";" + std::string(40, fill));
+    for (int i = 0; i < lines; ++i)
+        list.appendLine(std::to_string(20000000 + i) + ";" + std::string(40, fill));
     return list;
 }
 
@@ -69,6 +70,7 @@ TEST(SaveFaults, KilledInTheMiddleOfASaveLeavesOldOrNew) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         const std::string now = dir.read("DATEN.DAT");
-        EXPECT_TRUE(now == contentA || now == contentB) << "round " << round << ": " << now.size() << " bytes";
+        EXPECT_TRUE(now == contentA || now == contentB)
+            << "round " << round << ": " << now.size() << " bytes";
     }
 }

@@ -1,11 +1,11 @@
-#include "chart/TLedBitmapButton.h"
-
-#include "support/QtApp.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
+
+#include "chart/TLedBitmapButton.h"
+#include "support/QtApp.h"
 
 using namespace lumetra;
 
@@ -94,9 +94,9 @@ TEST_F(LedBitmapButtonTest, PressOnThePictureShiftsItAndReleaseClicks) {
     QWidget parent;
     TLedBitmapButton* button = makeArrowButton(&parent, ArrowDirection::Left);
     QSignalSpy clicks(button, &TLedBitmapButton::clicked);
-    const QPoint ink(1 + 4, 1 + 6);     // on the arrow
-    const QPoint white(1 + 0, 1 + 0);   // inside the cell, transparent colour
-    const QPoint outside(12, 15);       // beside the cell
+    const QPoint ink(1 + 4, 1 + 6);    // on the arrow
+    const QPoint white(1 + 0, 1 + 0);  // inside the cell, transparent colour
+    const QPoint outside(12, 15);      // beside the cell
 
     for (QPoint miss : {white, outside}) {
         press(*button, miss);

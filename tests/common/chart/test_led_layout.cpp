@@ -1,8 +1,8 @@
-#include "chart/LedSpectrumLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
+
+#include "chart/LedSpectrumLayout.h"
 
 using namespace lumetra;
 
@@ -32,7 +32,11 @@ TEST(LedBevel, WidthAddsTheFramesThatAreThere) {
     everything.OuterOutline = osInner;
     everything.OuterSpace = 2;
     everything.OuterWidth = 4;
-    struct Case { const char* name; LedBevelData bevel; int width; };
+    struct Case {
+        const char* name;
+        LedBevelData bevel;
+        int width;
+    };
     const Case cases[] = {
         {"chart", LedBevelData::chartDefaults(), 5},  // 1 outline + 1 outer + 2 inner + 1 space
         {"standalone", LedBevelData{}, 4},
@@ -47,8 +51,10 @@ TEST(LedBevel, WidthAddsTheFramesThatAreThere) {
 TEST(LedBevel, PaintsTheNineFramesOutsideIn) {
     using enum TLedBevelStyle;
     using enum TLedBevelOutlineStyle;
-    const QRgb border = qRgb(1, 1, 1), outerHi = qRgb(2, 2, 2), outerSh = qRgb(3, 3, 3), outerCol = qRgb(4, 4, 4);
-    const QRgb innerHi = qRgb(5, 5, 5), innerSh = qRgb(6, 6, 6), innerCol = qRgb(7, 7, 7), untouched = qRgb(9, 9, 9);
+    const QRgb border = qRgb(1, 1, 1), outerHi = qRgb(2, 2, 2), outerSh = qRgb(3, 3, 3),
+               outerCol = qRgb(4, 4, 4);
+    const QRgb innerHi = qRgb(5, 5, 5), innerSh = qRgb(6, 6, 6), innerCol = qRgb(7, 7, 7),
+               untouched = qRgb(9, 9, 9);
     LedBevelData b;
     b.BorderWidth = 1;
     b.BorderColor = border;
@@ -72,8 +78,11 @@ TEST(LedBevel, PaintsTheNineFramesOutsideIn) {
     paintBevel(image, b);
 
     // ring k: its top-left corner (k, k), a pixel of its left and right edge, bottom-right corner.
-    struct Ring { QRgb topLeft; QRgb bottomRight; };
-    const Ring rings[] = {{border, border},   {0xff000000, 0xff000000}, {outerHi, outerSh},
+    struct Ring {
+        QRgb topLeft;
+        QRgb bottomRight;
+    };
+    const Ring rings[] = {{border, border},     {0xff000000, 0xff000000}, {outerHi, outerSh},
                           {outerCol, outerCol}, {innerSh, innerHi},       {0xff000000, 0xff000000},
                           {innerCol, innerCol}};
     const int r = image.width() - 1, bottom = image.height() - 1;
@@ -131,14 +140,14 @@ TEST(LedLayout, ColumnsArePlacedByWidthAndSpacing) {
 }
 
 TEST(LedLayout, OddValuesStayBoundedAndDrawable) {
-    struct Case { const char* name; int barWidth, barSpacing, tick, spacing, columns; };
+    struct Case {
+        const char* name;
+        int barWidth, barSpacing, tick, spacing, columns;
+    };
     const Case cases[] = {
-        {"huge bar width", INT_MAX, 1, 1, 1, 3},
-        {"huge tick", 8, 1, INT_MAX, 1, 3},
-        {"huge spacing", 8, 1, 1, INT_MAX, 3},
-        {"no pitch", 8, 1, 1, -1, 3},
-        {"negative pitch", 8, 1, 1, -5, 3},
-        {"overlapping columns", 8, -20, 3, -1, 5},
+        {"huge bar width", INT_MAX, 1, 1, 1, 3}, {"huge tick", 8, 1, INT_MAX, 1, 3},
+        {"huge spacing", 8, 1, 1, INT_MAX, 3},   {"no pitch", 8, 1, 1, -1, 3},
+        {"negative pitch", 8, 1, 1, -5, 3},      {"overlapping columns", 8, -20, 3, -1, 5},
     };
     for (const auto& c : cases) {
         LedSpectrumParams p = params(c.columns, c.barWidth);
@@ -157,7 +166,10 @@ TEST(LedLayout, OddValuesStayBoundedAndDrawable) {
 }
 
 TEST(LedArithmetic, LitSegmentsFollowTheExtendedPrecisionRule) {
-    struct Case { long long value; int minValue, maxValue, n, lit; };
+    struct Case {
+        long long value;
+        int minValue, maxValue, n, lit;
+    };
     const Case cases[] = {
         // day charts
         {50, 0, 100, 108, 54},
@@ -185,19 +197,26 @@ TEST(LedArithmetic, LitSegmentsFollowTheExtendedPrecisionRule) {
 }
 
 TEST(LedArithmetic, WholeProductsMayComeOutOneLower) {
-    struct Case { long long factor, percent, result; };
-    const Case cases[] = {
-        {145, 20, 28}, {145, 40, 57}, {145, 60, 86}, {145, 80, 115},
-        {145, 50, 72}, {145, 100, 145},
-        {215, 60, 128},  // the day chart's lower band
-        {289, 60, 173}, {289, 25, 72}, {215, 25, 53},
+    struct Case {
+        long long factor, percent, result;
     };
-    for (const auto& c : cases) EXPECT_EQ(scaleByPercent(c.factor, c.percent), c.result) << c.factor << " x " << c.percent;
-    for (int percent = 0; percent <= 200; ++percent) EXPECT_EQ(scaleByPercent(108, percent), 108 * percent / 100) << percent;
+    const Case cases[] = {
+        {145, 20, 28},  {145, 40, 57},   {145, 60, 86},  {145, 80, 115},
+        {145, 50, 72},  {145, 100, 145}, {215, 60, 128},  // the day chart's lower band
+        {289, 60, 173}, {289, 25, 72},   {215, 25, 53},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(scaleByPercent(c.factor, c.percent), c.result) << c.factor << " x " << c.percent;
+    for (int percent = 0; percent <= 200; ++percent)
+        EXPECT_EQ(scaleByPercent(108, percent), 108 * percent / 100) << percent;
 }
 
 TEST(LedStrips, BandSizesOfTheInstances) {
-    struct Case { int h, n, pitch; bool plain; int p1, p2; };
+    struct Case {
+        int h, n, pitch;
+        bool plain;
+        int p1, p2;
+    };
     const Case cases[] = {
         {289, 145, 2, false, 173, 72},
         {215, 108, 2, false, 128, 53},
@@ -213,20 +232,40 @@ TEST(LedStrips, BandSizesOfTheInstances) {
 TEST(LedStrips, SmoothStripBlendsFromTopToBottom) {
     using namespace ledcolor;
     // Lit shades: C1 lime, C2 yellow, C3 red.
-    struct Row { int row; QRgb color; };
-    struct Case { int h, n; std::vector<Row> rows; };
+    struct Row {
+        int row;
+        QRgb color;
+    };
+    struct Case {
+        int h, n;
+        std::vector<Row> rows;
+    };
     const Case cases[] = {
         // H 289: lower 209, upper 80
-        {289, 145, {{0, Red}, {40, qRgb(255, 127, 0)}, {80, Yellow}, {81, Yellow},
-                    {82, qRgb(255 - 255 / 209, 255, 0)}, {288, qRgb(255 - 207 * 255 / 209, 255, 0)}}},
+        {289,
+         145,
+         {{0, Red},
+          {40, qRgb(255, 127, 0)},
+          {80, Yellow},
+          {81, Yellow},
+          {82, qRgb(255 - 255 / 209, 255, 0)},
+          {288, qRgb(255 - 207 * 255 / 209, 255, 0)}}},
         // H 215: lower 154, upper 61; rows 0-61 red to yellow, 62-214 yellow towards lime
-        {215, 108, {{0, Red}, {30, qRgb(255, 125, 0)}, {60, qRgb(255, 250, 0)}, {61, Yellow}, {62, Yellow},
-                    {63, qRgb(254, 255, 0)}, {214, qRgb(4, 255, 0)}}},
+        {215,
+         108,
+         {{0, Red},
+          {30, qRgb(255, 125, 0)},
+          {60, qRgb(255, 250, 0)},
+          {61, Yellow},
+          {62, Yellow},
+          {63, qRgb(254, 255, 0)},
+          {214, qRgb(4, 255, 0)}}},
     };
     for (const auto& c : cases) {
         const auto rows = stripRows(c.h, c.n, 2, 60, 25, false, Lime, Yellow, Red);
         ASSERT_EQ(rows.size(), static_cast<size_t>(c.h));
-        for (const auto& r : c.rows) EXPECT_EQ(QColor(rows[r.row]), QColor(r.color)) << "H " << c.h << " row " << r.row;
+        for (const auto& r : c.rows)
+            EXPECT_EQ(QColor(rows[r.row]), QColor(r.color)) << "H " << c.h << " row " << r.row;
     }
 }
 

@@ -1,14 +1,13 @@
-#include "chart/TLedSpectrum.h"
-
-#include "base/Cp1252.h"
-#include "base/Errors.h"
-
-#include "support/QtApp.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
+
+#include "base/Cp1252.h"
+#include "base/Errors.h"
+#include "chart/TLedSpectrum.h"
+#include "support/QtApp.h"
 
 using namespace lumetra;
 
@@ -45,7 +44,9 @@ protected:
         const auto& l = chart.layout();
         return chart.image().pixel(l.columnLeft(column), l.inner.top() + k * l.pitch);
     }
-    static QRgb strip(const std::vector<QRgb>& rows, int k, int pitch) { return rows[static_cast<size_t>(k * pitch)]; }
+    static QRgb strip(const std::vector<QRgb>& rows, int k, int pitch) {
+        return rows[static_cast<size_t>(k * pitch)];
+    }
 
     // Segments of a column that show the active strip or the marker, counted from the bottom.
     static int litRows(const TLedSpectrum& chart, int column) {
@@ -203,15 +204,17 @@ TEST_F(LedSpectrumTest, DayChartShowsLitSegmentsMarkerAndBlackFrame) {
     chart.Items(11).setValue(100);
     chart.Items(12).setValue(-5);
     chart.Items(143).setValue(500);
-    struct Case { int column, lit; };
+    struct Case {
+        int column, lit;
+    };
     for (const Case c : {Case{10, 54}, Case{11, 108}, Case{12, 0}, Case{13, 0}, Case{143, 108}})
         EXPECT_EQ(litRows(chart, c.column), c.lit) << "column " << c.column;
 
     const QRgb white = qRgb(255, 255, 255);
-    EXPECT_EQ(segment(chart, 10, 108 - 54), white);          // the marker
+    EXPECT_EQ(segment(chart, 10, 108 - 54), white);  // the marker
     EXPECT_EQ(segment(chart, 10, 108 - 55), strip(l.inactiveStrip, 108 - 55, 2));
-    EXPECT_EQ(segment(chart, 10, 0), qRgb(128, 0, 0));       // maroon at the top, unlit
-    EXPECT_EQ(segment(chart, 10, 107), qRgb(4, 255, 0));     // strip row 214, lit
+    EXPECT_EQ(segment(chart, 10, 0), qRgb(128, 0, 0));    // maroon at the top, unlit
+    EXPECT_EQ(segment(chart, 10, 107), qRgb(4, 255, 0));  // strip row 214, lit
     EXPECT_EQ(segment(chart, 11, 0), white);
     EXPECT_EQ(segment(chart, 143, 0), white);
     for (int k = 0; k < 108; ++k) ASSERT_NE(segment(chart, 12, k), white) << "no marker on an empty column";

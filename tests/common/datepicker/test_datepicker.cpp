@@ -1,3 +1,10 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -5,12 +12,6 @@
 #include "datepicker/MonthCalendar.h"
 #include "support/QtApp.h"
 #include "support/TempDir.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 
@@ -64,7 +65,10 @@ TEST_F(DatePickerTest, StartsOnTodayWithDefaultYears) {
 }
 
 TEST_F(DatePickerTest, YearsFileReplacesTheList) {
-    struct Case { std::string bytes; QStringList years; };
+    struct Case {
+        std::string bytes;
+        QStringList years;
+    };
     const Case cases[] = {
         {"2010\r\n2008\r\n2009\r\n", {"2010", "2008", "2009"}},
         {"", {}},
@@ -94,12 +98,12 @@ TEST_F(DatePickerTest, TypingAYearPassesThroughItsPrefixes) {
 }
 
 TEST_F(DatePickerTest, BadYearTextsKeepTheDate) {
-    struct Case { const char* text; std::vector<std::string> errors; };
+    struct Case {
+        const char* text;
+        std::vector<std::string> errors;
+    };
     const Case cases[] = {
-        {"", {notAnInteger("")}},
-        {"20x8", {notAnInteger("20x8")}},
-        {"0", {}},
-        {"-2008", {}},
+        {"", {notAnInteger("")}},  {"20x8", {notAnInteger("20x8")}}, {"0", {}}, {"-2008", {}},
         {"10000", {kBadArgument}},
     };
     auto& dlg = makeDialog();

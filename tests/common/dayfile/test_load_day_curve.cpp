@@ -1,11 +1,10 @@
-#include "dayfile/LoadDayCurve.h"
-
-#include "base/Errors.h"
-#include "support/TempDir.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "base/Errors.h"
+#include "dayfile/LoadDayCurve.h"
+#include "support/TempDir.h"
 
 using namespace lumetra;
 
@@ -31,10 +30,14 @@ std::string data(const std::string& name) { return std::string(LUMETRA_TEST_DATA
 }  // namespace
 
 TEST(LoadDayCurve, PlacesDataLinesCentredOnColumn72AndNothingOutside) {
-    struct Case { int dataLines; int first; int last; };  // first > last: nothing drawn
+    struct Case {
+        int dataLines;
+        int first;
+        int last;
+    };  // first > last: nothing drawn
     const Case cases[] = {
-        {0, 1, 0}, {1, 1, 0}, {2, 71, 72}, {3, 71, 73}, {4, 70, 73}, {144, 0, 143}, {145, 0, 143},
-        {146, 0, 143}, {200, 0, 143},
+        {0, 1, 0},     {1, 1, 0},     {2, 71, 72},   {3, 71, 73},   {4, 70, 73},
+        {144, 0, 143}, {145, 0, 143}, {146, 0, 143}, {200, 0, 143},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
@@ -55,14 +58,36 @@ TEST(LoadDayCurve, PlacesDataLinesCentredOnColumn72AndNothingOutside) {
 }
 
 TEST(LoadDayCurve, PacTextGrammar) {
-    struct Case { const char* text; std::optional<double> value; };
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
     const Case cases[] = {
-        {"1500", 1500.0}, {"  1500", 1500.0}, {"+12.5", 12.5}, {"-30", -30.0}, {".5", 0.5}, {"5.", 5.0},
-        {"1.5E3", 1500.0}, {"1.5e+3", 1500.0}, {"25E-1", 2.5}, {"0", 0.0},
-        {"1500 ", std::nullopt}, {"", std::nullopt}, {" ", std::nullopt}, {"1,5", std::nullopt},
-        {".", std::nullopt}, {"-", std::nullopt}, {"E3", std::nullopt}, {"1E", std::nullopt},
-        {"1E+", std::nullopt}, {"0x10", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
-        {"\t1", std::nullopt}, {"1.5.0", std::nullopt}, {"+-1", std::nullopt},
+        {"1500", 1500.0},
+        {"  1500", 1500.0},
+        {"+12.5", 12.5},
+        {"-30", -30.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"1.5E3", 1500.0},
+        {"1.5e+3", 1500.0},
+        {"25E-1", 2.5},
+        {"0", 0.0},
+        {"1500 ", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"1,5", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"E3", std::nullopt},
+        {"1E", std::nullopt},
+        {"1E+", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"\t1", std::nullopt},
+        {"1.5.0", std::nullopt},
+        {"+-1", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(pacValue(c.text), c.value) << "'" << c.text << "'";
 }
@@ -82,11 +107,21 @@ TEST(LoadDayCurve, KeepsPacTextAsWrittenAndSkipsInvalidOnes) {
 }
 
 TEST(LoadDayCurve, ScalesByHundredOverPacMaxAndTruncates) {
-    struct Case { const char* pac; double pacMax; int percent; };
+    struct Case {
+        const char* pac;
+        double pacMax;
+        int percent;
+    };
     const Case cases[] = {
-        {"2499.9", 5000, 49}, {"5000", 5000, 100}, {"6000", 5000, 120}, {"-100", 5000, -2},
-        {"-149.9", 5000, -2}, {"4600.5", 4600.5, 100}, {"2500", -5000, -50},
-        {"1E300", 5000, std::numeric_limits<int>::max()}, {"-1E300", 5000, std::numeric_limits<int>::min()},
+        {"2499.9", 5000, 49},
+        {"5000", 5000, 100},
+        {"6000", 5000, 120},
+        {"-100", 5000, -2},
+        {"-149.9", 5000, -2},
+        {"4600.5", 4600.5, 100},
+        {"2500", -5000, -50},
+        {"1E300", 5000, std::numeric_limits<int>::max()},
+        {"-1E300", 5000, std::numeric_limits<int>::min()},
         {"1E400", 5000, std::numeric_limits<int>::max()},
     };
     for (const auto& c : cases) {
@@ -162,7 +197,9 @@ TEST(LoadDayCurve, UnreadableFileThrowsAndLeavesTheDayCleared) {
         LoadDayCurve(path, std::nullopt, 5000.0, day);
         FAIL() << "no error";
     } catch (const LumetraError& e) {
-        EXPECT_EQ(std::string(e.what()), "Datei /proc/self/mem kann nicht ge\xF6" "ffnet werden");
+        EXPECT_EQ(std::string(e.what()),
+                  "Datei /proc/self/mem kann nicht ge\xF6"
+                  "ffnet werden");
     }
     EXPECT_EQ(day.curve[5], 0);
     EXPECT_EQ(day.lines.count(), 0);
@@ -192,9 +229,11 @@ TEST(DayHoverText, ColumnUnderThePointer) {
     texts[0] = "12.5";
     texts[1] = "100";
     texts[142] = "2229.0";
-    struct Case { int x; std::optional<std::string> text; };
-    const Case cases[] = {{5, std::nullopt},         {6, "12.5 Watt"},   {7, "100 Watt"},
-                          {9, "100 Watt"},           {10, "0,000 Watt"}, {430, "2229.0 Watt"},
-                          {431, std::nullopt},       {-3, std::nullopt}};
+    struct Case {
+        int x;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {{5, std::nullopt},  {6, "12.5 Watt"},     {7, "100 Watt"},     {9, "100 Watt"},
+                          {10, "0,000 Watt"}, {430, "2229.0 Watt"}, {431, std::nullopt}, {-3, std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(lumetra::dayHoverText(texts, c.x), c.text) << c.x;
 }

@@ -1,12 +1,17 @@
+#include <gtest/gtest.h>
+
 #include "evaluation/FormatFixed.h"
 #include "support/GermanNumericLocale.h"
-
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 
 TEST(FormatFixed, Examples) {
-    struct Case { double value; int width; const char* suffix; const char* text; };
+    struct Case {
+        double value;
+        int width;
+        const char* suffix;
+        const char* text;
+    };
     const Case cases[] = {
         {1234.5, 8, " kWh", " 1234.50 kWh"},
         {0, 10, " Euro", "      0.00 Euro"},
@@ -17,7 +22,7 @@ TEST(FormatFixed, Examples) {
         {2.675, 8, "", "    2.67"},  // 2.6749999999999998224 in binary
         {0.004, 8, "", "    0.00"},
         {-0.001, 8, "", "    0.00"},
-                {99.995, 8, "", "  100.00"},
+        {99.995, 8, "", "  100.00"},
         {9.35, 8, " Euro", "    9.35 Euro"},
         {13.24, 8, " kg CO2", "   13.24 kg CO2"},
     };

@@ -1,18 +1,17 @@
-#include "daycurve/DayCurveWindow.h"
-
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "chart/TLedSpectrum.h"
-#include "support/QtApp.h"
-#include "support/TempDir.h"
-#include "ui/Dialogs.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "chart/TLedSpectrum.h"
+#include "daycurve/DayCurveWindow.h"
+#include "support/QtApp.h"
+#include "support/TempDir.h"
+#include "ui/Dialogs.h"
 
 using namespace lumetra;
 
@@ -25,10 +24,8 @@ std::string fixture(const std::string& name) {
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
-
 class DayCurveWindowTest : public ::testing::Test {
 protected:
-
     void SetUp() override {
         Dialogs::setTestMode(true);
         context.initialSettings.smaDirText = sma.path();
@@ -93,9 +90,12 @@ TEST_F(DayCurveWindowTest, HoverShowsThePowerOfTheColumnUnderThePointer) {
     window.showDayValues();
     EXPECT_EQ(label1(), "");
 
-    struct Case { int x; const char* text; };
+    struct Case {
+        int x;
+        const char* text;
+    };
     const Case cases[] = {
-        {6, "0.5 Watt"}, {7, "1.5 Watt"}, {9, "1.5 Watt"}, {10, "2.5 Watt"}, {430, "142.5 Watt"},
+        {6, "0.5 Watt"},   {7, "1.5 Watt"},     {9, "1.5 Watt"},   {10, "2.5 Watt"},    {430, "142.5 Watt"},
         {5, "142.5 Watt"}, {431, "142.5 Watt"}, {0, "142.5 Watt"}, {440, "142.5 Watt"},
     };
     for (const auto& c : cases) {
@@ -205,7 +205,10 @@ TEST_F(DayCurveWindowTest, PacMaxFieldScalesAndIsShownAsEntered) {
 TEST_F(DayCurveWindowTest, BadPacMaxFieldChangesNothing) {
     window.showDayValues();
     const int before = column(72);
-    struct Case { const char* field; const char* message; };
+    struct Case {
+        const char* field;
+        const char* message;
+    };
     const Case cases[] = {
         {"5000 W", "'5000 W' ist kein g\xFCltiger Gleitkommawert."},
         {"0", "PAC max darf nicht 0 sein."},
@@ -235,7 +238,8 @@ TEST_F(DayCurveWindowTest, UnreadableDayFileClearsTheChartButKeepsCaptionAndWind
     ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(sma.file("08071500.suo"))));
     window.showDayValues();
     ASSERT_EQ(errors.errors.size(), 1u);
-    EXPECT_EQ(errors.errors[0], cp1252FromUtf8("Datei " + sma.file("08071500.suo") + " kann nicht geöffnet werden."));
+    EXPECT_EQ(errors.errors[0],
+              cp1252FromUtf8("Datei " + sma.file("08071500.suo") + " kann nicht geöffnet werden."));
     EXPECT_EQ(window.windowTitle(), "Tageswerte vom 16.07.2008");
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(archiveEnabled());

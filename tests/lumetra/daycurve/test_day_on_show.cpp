@@ -1,11 +1,10 @@
-#include "daycurve/DayOnShow.h"
-
-#include "base/Errors.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QImage>
 
-#include <gtest/gtest.h>
+#include "base/Errors.h"
+#include "daycurve/DayOnShow.h"
+#include "support/TempDir.h"
 
 using namespace lumetra;
 
@@ -34,7 +33,10 @@ TEST(PacMaxFromField, TakesGermanNumbersAndRefusesZero) {
     EXPECT_DOUBLE_EQ(pacMaxFromField("4600,5"), 4600.5);
     EXPECT_DOUBLE_EQ(pacMaxFromField("5000"), 5000.0);
     EXPECT_DOUBLE_EQ(pacMaxFromField("-5000"), -5000.0);
-    struct Case { const char* text; const char* message; };
+    struct Case {
+        const char* text;
+        const char* message;
+    };
     const Case cases[] = {
         {"4600.5", "'4600.5' ist kein g\xFCltiger Gleitkommawert"},
         {"", "'' ist kein g\xFCltiger Gleitkommawert"},
@@ -88,11 +90,15 @@ TEST(DayOnShow, NothingArchivableNeverTouchesTheArchive) {
     d.archive.write("08071500.suo", "archiviert");
     d.archive.write("TW_080715.bmp", "bild");
 
-    struct Case { const char* what; std::function<void(DayOnShow&)> read; };
+    struct Case {
+        const char* what;
+        std::function<void(DayOnShow&)> read;
+    };
     const Case cases[] = {
         {"nothing read yet", [](DayOnShow&) {}},
         {"day file missing", [&](DayOnShow& s) { s.readSmaDay(d.sma.path(), "00", "16.07.2008", 5000.0); }},
-        {"read from the archive", [&](DayOnShow& s) { s.readArchived(d.archive.file("08071500.suo"), 5000.0); }},
+        {"read from the archive",
+         [&](DayOnShow& s) { s.readArchived(d.archive.file("08071500.suo"), 5000.0); }},
         {"good read, then a missing one",
          [&](DayOnShow& s) {
              s.readSmaDay(d.sma.path(), "00", "15.07.2008", 5000.0);

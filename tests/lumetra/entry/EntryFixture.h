@@ -1,5 +1,10 @@
 #pragma once
 // A data directory, a fixed today and a main window that records what it is asked.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -8,11 +13,6 @@
 #include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace lumetra::test {
 

@@ -1,11 +1,11 @@
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
 #include "EntryFixture.h"
 #include "entry/CsvImport.h"
 #include "entry/CsvImportDialog.h"
 #include "entry/LineListView.h"
-
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTableView>
 
 using namespace lumetra;
 using namespace lumetra::test;
@@ -42,7 +42,11 @@ TEST_F(CsvImportTest, TakeAllReplacesEveryDayAndSaveWritesOnlyThose) {
 }
 
 TEST_F(CsvImportTest, TakeAllStopsAtTheFirstRowWithoutADate) {
-    struct Case { const char* file; Lines taken; std::string message; };
+    struct Case {
+        const char* file;
+        Lines taken;
+        std::string message;
+    };
     const Case cases[] = {
         {"header.csv", {"20080415;15.04.2008;12,5", "20080416;16.04.2008;8,1"}, notADate("Datum")},
         {"iso_dates.csv", {}, notADate("2008-04-15")},
@@ -91,7 +95,8 @@ TEST_F(CsvImportTest, BadFilesGiveMessagesNotCrashes) {
     dir.write("binary.csv", std::string("15.04.2008;1\r\n\x89PNG\x1a\x00\xff\xfe;x", 24));
     dir.write("big.csv", [] {
         std::string s;
-        for (int i = 0; i < 50000; ++i) s += "01.01." + std::to_string(2000 + i % 20) + ";" + std::to_string(i) + "\r\n";
+        for (int i = 0; i < 50000; ++i)
+            s += "01.01." + std::to_string(2000 + i % 20) + ";" + std::to_string(i) + "\r\n";
         return s;
     }());
 

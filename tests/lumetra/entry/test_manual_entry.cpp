@@ -1,15 +1,15 @@
-#include "EntryFixture.h"
-#include "entry/LineListView.h"
-#include "entry/ManualEntry.h"
-#include "entry/ManualEntryDialog.h"
-#include "entry/PurposeDatePickerTarget.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+
+#include "EntryFixture.h"
+#include "entry/LineListView.h"
+#include "entry/ManualEntry.h"
+#include "entry/ManualEntryDialog.h"
+#include "entry/PurposeDatePickerTarget.h"
 
 using namespace lumetra;
 using namespace lumetra::test;
@@ -54,7 +54,10 @@ TEST_F(ManualEntryTest, EarlierDayStaysAtTheEndUntilTheNextFill) {
 }
 
 TEST_F(ManualEntryTest, EnergyIsStoredAsTypedAndEmptyAsZero) {
-    struct Case { const char* typed; const char* stored; };
+    struct Case {
+        const char* typed;
+        const char* stored;
+    };
     const Case cases[] = {{"12,5", "12,5"}, {"", "0"}, {"007", "007"}};
     int day = 1;
     for (const auto& c : cases) {
@@ -106,7 +109,10 @@ TEST_F(ManualEntryTest, ChangeKeepsTheOldIdAndSortsByItAfterTheNextFill) {
 TEST_F(ManualEntryTest, AddAndChangeRefuseTextsTheEvaluationCannotRead) {
     writeData("20080410;10.04.2008;4\r\n");
     entry.fillFromFileIfExists();
-    struct Case { EntryFields fields; std::string message; };
+    struct Case {
+        EntryFields fields;
+        std::string message;
+    };
     const Case cases[] = {
         {{"31.04.2008", "1"}, notADate("31.04.2008")},
         {{"1 .04.2008", "1"}, notADate("1 .04.2008")},
@@ -159,7 +165,8 @@ TEST_F(ManualEntryTest, FailedSaveKeepsTheChangeInTheList) {
         entry.add(f);
         FAIL();
     } catch (const LumetraError& e) {
-        EXPECT_EQ(std::string(e.what()), "Datei " + dir.file("missing/DATEN.DAT") + " kann nicht erstellt werden");
+        EXPECT_EQ(std::string(e.what()),
+                  "Datei " + dir.file("missing/DATEN.DAT") + " kann nicht erstellt werden");
     }
     EXPECT_EQ(context.yields.count(), 1);
 }
@@ -277,7 +284,10 @@ TEST_F(ManualEntryDialogTest, OpeningRefillsFromTheFileWhenItExists) {
 TEST_F(ManualEntryDialogTest, ScrollBarRangeAndSelection) {
     auto& dlg = makeDialog();
     QScrollBar* bar = dlg.list().scrollBar();
-    struct Case { int rows; int maximum; };
+    struct Case {
+        int rows;
+        int maximum;
+    };
     for (const Case c : {Case{0, 1}, Case{1, 1}, Case{2, 1}, Case{5, 4}}) {
         context.yields.clear();
         for (int i = 0; i < c.rows; ++i) context.yields.appendLine(std::to_string(20080401 + i));

@@ -1,12 +1,12 @@
 #pragma once
 // Keeps what the evaluation wrote, as a chart and labels would.
-#include "base/Errors.h"
-#include "evaluation/EvaluationSink.h"
-
 #include <array>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "base/Errors.h"
+#include "evaluation/EvaluationSink.h"
 
 namespace lumetra::test {
 

@@ -1,13 +1,12 @@
-#include "evaluation/Evaluation.h"
+#include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include "RecordingSink.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
+#include "evaluation/Evaluation.h"
 
 using namespace lumetra;
 using lumetra::test::RecordingSink;
@@ -15,8 +14,7 @@ using lumetra::test::RecordingSink;
 namespace {
 
 // A realistic location: shares of the yearly radiation per month, in percent.
-constexpr std::array<double, 12> kShares = {2.6, 4.7, 8.1, 11.3, 13.4, 13.2,
-                                            13.6, 11.8, 8.9, 6.1, 3.4, 2.2};
+constexpr std::array<double, 12> kShares = {2.6, 4.7, 8.1, 11.3, 13.4, 13.2, 13.6, 11.8, 8.9, 6.1, 3.4, 2.2};
 
 class EvaluationTest : public ::testing::Test {
 protected:
@@ -24,7 +22,8 @@ protected:
     void TearDown() override { Clock::reset(); }
 
     void add(const std::string& date, const std::string& energy) {
-        const std::string id = date.size() == 10 ? date.substr(6, 4) + date.substr(3, 2) + date.substr(0, 2) : "x";
+        const std::string id =
+            date.size() == 10 ? date.substr(6, 4) + date.substr(3, 2) + date.substr(0, 2) : "x";
         context.yields.appendLine(id + ";" + date + ";" + energy);
     }
     void select(int month, int year, ViewMode mode = ViewMode::Monat) {
@@ -58,8 +57,11 @@ std::string germanNumber(double value) {
 }
 
 TEST_F(EvaluationTest, ColumnsFollowTheMonthLength) {
-    struct Case { int month, year, columns; };
-    const Case cases[] = {{2, 2000, 29}, {2, 2100, 28}, {2, 2024, 29}, {2, 2023, 28}, {4, 2024, 30}, {12, 2024, 31}};
+    struct Case {
+        int month, year, columns;
+    };
+    const Case cases[] = {{2, 2000, 29}, {2, 2100, 28}, {2, 2024, 29},
+                          {2, 2023, 28}, {4, 2024, 30}, {12, 2024, 31}};
     for (const auto& c : cases) {
         select(c.month, c.year);
         ASSERT_EQ(evaluate(), "");
@@ -85,7 +87,11 @@ TEST_F(EvaluationTest, ReferenceLineHeightsAndColoursInEveryMonth) {
     context.evaluation.monthlyPercentages = kShares;
     context.evaluation.forecastYield = 950;  // 142.5
     context.evaluation.averageYield = 880;   // 132
-    struct Case { ReferenceMode mode; int height; Rgb colour; };
+    struct Case {
+        ReferenceMode mode;
+        int height;
+        Rgb colour;
+    };
     const Case cases[] = {{ReferenceMode::Kwh1000, 150, {255, 0, 0}},
                           {ReferenceMode::Prognose, 142, {0, 128, 0}},
                           {ReferenceMode::Durchschnitt, 132, {255, 255, 0}}};
@@ -119,7 +125,7 @@ TEST_F(EvaluationTest, DayAtTheDailyReferenceReachesTheLine) {
 TEST_F(EvaluationTest, WorkedExampleOfEveryFigure) {
     // May: 12.4 % of the year over 31 days makes the daily reference 4 kWh/kWp.
     context.evaluation.monthlyPercentages[4] = 12.4;
-    context.evaluation.averageYield = 900;   // 3.6 a day
+    context.evaluation.averageYield = 900;  // 3.6 a day
     context.evaluation.forecastYield = 1000;
     context.evaluation.co2Factor = 0.5;
     context.initialSettings.kwpText = "2,5";
@@ -133,16 +139,16 @@ TEST_F(EvaluationTest, WorkedExampleOfEveryFigure) {
     ASSERT_EQ(evaluate(), "");
 
     const std::map<Figure, std::string> expected = {
-        {Figure::Label5, "    9.00 kWh"},       {Figure::Label12, "  279.00 kWh"},
-        {Figure::Label43, "  111.60 kWh"},      {Figure::Label6, "   10.00 kWh"},
-        {Figure::Label13, "  310.00 kWh"},      {Figure::Label45, "  124.00 kWh"},
-        {Figure::Label17, " 2250.00 kWh"},      {Figure::Label18, " 2500.00 kWh"},
-        {Figure::Label11, "   12.10 kWh"},      {Figure::Label22, "am: 02.05.2024"},
-        {Figure::Label4, "   22.60 kWh"},       {Figure::Label29, "    9.04 kWh"},
-        {Figure::Label25, "      9.04 Euro"},   {Figure::Label34, "   11.30 kg"},
-        {Figure::Label20, "   30.60 kWh"},      {Figure::Label21, "   12.24 kWh"},
-        {Figure::Label24, "     12.24 Euro"},   {Figure::Label40, "   15.30 kg"},
-        {Figure::Label27, "     14.24 Euro"},   {Figure::Label41, "   17.80 kg"},
+        {Figure::Label5, "    9.00 kWh"},     {Figure::Label12, "  279.00 kWh"},
+        {Figure::Label43, "  111.60 kWh"},    {Figure::Label6, "   10.00 kWh"},
+        {Figure::Label13, "  310.00 kWh"},    {Figure::Label45, "  124.00 kWh"},
+        {Figure::Label17, " 2250.00 kWh"},    {Figure::Label18, " 2500.00 kWh"},
+        {Figure::Label11, "   12.10 kWh"},    {Figure::Label22, "am: 02.05.2024"},
+        {Figure::Label4, "   22.60 kWh"},     {Figure::Label29, "    9.04 kWh"},
+        {Figure::Label25, "      9.04 Euro"}, {Figure::Label34, "   11.30 kg"},
+        {Figure::Label20, "   30.60 kWh"},    {Figure::Label21, "   12.24 kWh"},
+        {Figure::Label24, "     12.24 Euro"}, {Figure::Label40, "   15.30 kg"},
+        {Figure::Label27, "     14.24 Euro"}, {Figure::Label41, "   17.80 kg"},
     };
     EXPECT_EQ(sink.figures, expected);
     // 10.5 / 2.5 = 4.2 kWh/kWp is 1.05 × the reference: 157.5; 12.1 gives 181.5.
@@ -171,8 +177,13 @@ TEST_F(EvaluationTest, TwoLinesOfOneDayCountTwiceButShowTheLater) {
 TEST_F(EvaluationTest, SelectedDayMayLieOutsideTheShownMonth) {
     add("24.12.2019", "1,25");
     add("03.05.2024", "2");
-    struct Case { const char* date; const char* text; };
-    const Case cases[] = {{"24.12.2019", "    1.25 kWh"}, {"03.05.2024", "    2.00 kWh"}, {"04.05.2024", "    0.00 kWh"},
+    struct Case {
+        const char* date;
+        const char* text;
+    };
+    const Case cases[] = {{"24.12.2019", "    1.25 kWh"},
+                          {"03.05.2024", "    2.00 kWh"},
+                          {"04.05.2024", "    0.00 kWh"},
                           {"3.05.2024", "    0.00 kWh"}};  // the text is compared, not the date
     for (const auto& c : cases) {
         context.evaluation.selectedDateText = c.date;
@@ -225,7 +236,10 @@ TEST_F(EvaluationTest, YearViewSumsMonthsAndPlacesMarks) {
     EXPECT_EQ(context.evaluation.monthlySums[2], 151.0);
     EXPECT_EQ(sink.figure(Figure::Label27), "    560.30 Euro");  // 0.4675 × 1198.5
 
-    struct Case { ReferenceMode mode; std::array<int, 12> marks; };
+    struct Case {
+        ReferenceMode mode;
+        std::array<int, 12> marks;
+    };
     const Case cases[] = {
         {ReferenceMode::Kwh1000, {26, 47, 81, 113, 134, 132, 136, 118, 89, 61, 34, 22}},
         {ReferenceMode::Prognose, {24, 44, 76, 107, 127, 125, 129, 112, 84, 57, 32, 20}},
@@ -255,7 +269,10 @@ TEST_F(EvaluationTest, YearWithoutLinesIsAllZero) {
 // A bad line ends the run where it is: earlier bars and the reference figures stay, the
 // month and year figures keep their previous texts.
 TEST_F(EvaluationTest, BadLineStopsTheRunAndKeepsWhatWasSet) {
-    struct Case { std::string line, message; bool stopsYearView; };
+    struct Case {
+        std::string line, message;
+        bool stopsYearView;
+    };
     const Case cases[] = {
         {"20240502;02.05.2024;zwölf", formatMessage(msg::NotAFloat, cp1252FromUtf8("zwölf")), true},
         {"", formatMessage(msg::NotAFloat, ""), true},
@@ -318,9 +335,13 @@ TEST_F(EvaluationTest, BadSettingsFields) {
 
 TEST_F(EvaluationTest, PlantPowerOfZeroIsAFloatingPointFault) {
     context.initialSettings.kwpText = "0";
-    struct Case { ViewMode mode; bool withLine; std::string_view message; };
+    struct Case {
+        ViewMode mode;
+        bool withLine;
+        std::string_view message;
+    };
     const Case cases[] = {
-        {ViewMode::Monat, true, msg::DivisionByZero},    // the first bar
+        {ViewMode::Monat, true, msg::DivisionByZero},     // the first bar
         {ViewMode::Monat, false, msg::InvalidOperation},  // 0 / 0 for the month per kWp
         {ViewMode::Jahr, true, msg::DivisionByZero},      // January's sum
         {ViewMode::Jahr, false, msg::InvalidOperation},

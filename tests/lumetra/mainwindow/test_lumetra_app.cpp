@@ -1,27 +1,26 @@
-#include "mainwindow/LumetraApp.h"
+#include <gtest/gtest.h>
 
-#include "support/QtApp.h"
+#include <QDir>
+#include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+
 #include "about/AboutBox.h"
+#include "base/Clock.h"
+#include "base/Cp1252.h"
 #include "datepicker/DatePickerDialog.h"
 #include "daycurve/DayCurveWindow.h"
 #include "entry/CsvImportDialog.h"
 #include "entry/ManualEntryDialog.h"
-#include "settings/LocationEditor.h"
-#include "settings/SettingsDialog.h"
-#include "base/Clock.h"
-#include "base/Cp1252.h"
+#include "mainwindow/LumetraApp.h"
 #include "mainwindow/MainWindow.h"
 #include "reporting/PrintPreviewWindow.h"
 #include "reporting/StatisticsDialog.h"
+#include "settings/LocationEditor.h"
+#include "settings/SettingsDialog.h"
+#include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
-
-#include <QDir>
-
-#include <algorithm>
-#include <QPushButton>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 
@@ -61,7 +60,8 @@ TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
     EXPECT_EQ(lumetra.context().dirs.data, dir.path() + "/DATA");
     EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "   14.50 kWh");
     EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label11), "    4.00 kWh");
-    EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(), static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
+    EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(),
+              static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
     lumetra.statistics()->findChild<QPushButton*>("DruckButton")->click();
@@ -70,8 +70,9 @@ TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
     EXPECT_GT(lumetra.printPreview()->pageCount(), 0);
     // The month's figures reach the report as the window shows them.
     const auto& lines = lumetra.printPreview()->document().lines;
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](const std::string& l) { return l.find("   14.50 kWh") != std::string::npos; }));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find("   14.50 kWh") != std::string::npos;
+    }));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 
     lumetra.mainWindow()->findChild<QPushButton*>("InfoButton")->click();
@@ -110,7 +111,10 @@ TEST_F(LumetraAppTest, EveryWindowIsCreatedOnceAndOpenedByItsButton) {
     EXPECT_EQ(lumetra.context().settings, static_cast<SettingsFields*>(lumetra.settings()));
     EXPECT_NE(lumetra.locationEditor(), nullptr);
     EXPECT_NE(lumetra.dayCurve(), nullptr);
-    struct Case { const char* button; QWidget* window; };
+    struct Case {
+        const char* button;
+        QWidget* window;
+    };
     const Case cases[] = {
         {"EinstellungenButton", lumetra.settings()},
         {"ManuelleDatenerfassungButton", lumetra.manualEntry()},

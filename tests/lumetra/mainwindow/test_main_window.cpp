@@ -1,18 +1,18 @@
-#include "mainwindow/MainWindow.h"
-
-#include "support/QtApp.h"
-#include "base/Clock.h"
-#include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "base/Errors.h"
-#include "reporting/StatisticsDialog.h"
-#include "ui/Dialogs.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <gtest/gtest.h>
+
+#include "base/Clock.h"
+#include "base/Cp1252.h"
+#include "base/ErrorReporter.h"
+#include "base/Errors.h"
+#include "mainwindow/MainWindow.h"
+#include "reporting/StatisticsDialog.h"
+#include "support/QtApp.h"
+#include "ui/Dialogs.h"
 
 using namespace lumetra;
 
@@ -44,7 +44,8 @@ protected:
     int top(const char* name) const { return find<QWidget>(name)->y(); }
     void click(const char* name) { find<QPushButton>(name)->click(); }
     void add(const std::string& date, const std::string& energy) {
-        context.yields.appendLine(date.substr(6, 4) + date.substr(3, 2) + date.substr(0, 2) + ";" + date + ";" + energy);
+        context.yields.appendLine(date.substr(6, 4) + date.substr(3, 2) + date.substr(0, 2) + ";" + date +
+                                  ";" + energy);
     }
     // Marks a figure so that a following evaluation shows itself by rewriting it.
     void markFigures() { statistics->setFigure(Figure::Label17, "-"); }
@@ -78,7 +79,12 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthWithTheLineAt1000PerKwp) {
 }
 
 TEST_F(MainWindowTest, NavigationClampsAndEvaluatesEveryTime) {
-    struct Case { int month, year; void (MainWindow::*action)(); int wantMonth, wantYear; const char* caption; };
+    struct Case {
+        int month, year;
+        void (MainWindow::*action)();
+        int wantMonth, wantYear;
+        const char* caption;
+    };
     const Case cases[] = {
         {1, 2024, &MainWindow::LedBitmapButton9Click, 1, 2024, "Januar"},
         {3, 2024, &MainWindow::LedBitmapButton9Click, 2, 2024, "Februar"},
@@ -155,10 +161,16 @@ TEST_F(MainWindowTest, YearViewAndBackToTodaysMonth) {
 TEST_F(MainWindowTest, ReferenceButtons) {
     context.evaluation.forecastYield = 900;
     context.evaluation.averageYield = 1000;
-    struct Case { const char* button; const char* caption; QColor colour; int lineTop; };
+    struct Case {
+        const char* button;
+        const char* caption;
+        QColor colour;
+        int lineTop;
+    };
     const Case cases[] = {
         {"sBitBtn2", "Prognostizierte Tageswerte kWh/kWp", QColor(0, 128, 0), 315 - 135},
-        {"sBitBtn3", "Durchschntttliche Tageswerte kWh/kWp lt. Durchschnittstabelle", QColor(255, 255, 0), 315 - 150},
+        {"sBitBtn3", "Durchschntttliche Tageswerte kWh/kWp lt. Durchschnittstabelle", QColor(255, 255, 0),
+         315 - 150},
         {"sBitBtn1", "Tageswerte bei 1000 kWh/kWp lt. Durchschnittstabelle", QColor(255, 0, 0), 315 - 150},
     };
     for (const auto& c : cases) {
@@ -187,11 +199,18 @@ TEST_F(MainWindowTest, DayValueUnderThePointer) {
     add("05.04.2024", "3,5");
     add("30.04.2024", "12,25");
     window->LedBitmapButton9Click();  // April: 30 days
-    struct Case { int x; const char* text; };
+    struct Case {
+        int x;
+        const char* text;
+    };
     const Case cases[] = {
-        {0, "0,00 kWh"},   {4 + 21 * 4, "3,5 kWh"}, {24 + 21 * 4, "3,5 kWh"}, {25 + 21 * 4, "0,00 kWh"},
-        {4 + 21 * 29, "12,25 kWh"}, {4 + 21 * 30 + 3, "0,00 kWh"},  // right of the month's last bar
-        {659, "0,00 kWh"},  // beyond the 31st column
+        {0, "0,00 kWh"},
+        {4 + 21 * 4, "3,5 kWh"},
+        {24 + 21 * 4, "3,5 kWh"},
+        {25 + 21 * 4, "0,00 kWh"},
+        {4 + 21 * 29, "12,25 kWh"},
+        {4 + 21 * 30 + 3, "0,00 kWh"},  // right of the month's last bar
+        {659, "0,00 kWh"},              // beyond the 31st column
         {-40, "0,00 kWh"},
     };
     for (const auto& c : cases) {

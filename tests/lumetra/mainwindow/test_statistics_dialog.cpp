@@ -1,11 +1,11 @@
-#include "reporting/StatisticsDialog.h"
-
-#include "support/QtApp.h"
-#include "base/Cp1252.h"
+#include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
+
+#include "base/Cp1252.h"
+#include "reporting/StatisticsDialog.h"
+#include "support/QtApp.h"
 
 using namespace lumetra;
 
@@ -19,14 +19,21 @@ TEST(StatisticsDialog, ValueLabelsStartCaptionsAndPlaces) {
     EXPECT_EQ(dialog.size(), QSize(655, 324));
     EXPECT_FALSE(dialog.isModal());
 
-    struct Case { Figure figure; int rightEdge, top; const char* start; };
+    struct Case {
+        Figure figure;
+        int rightEdge, top;
+        const char* start;
+    };
     const Case cases[] = {
-        {Figure::Label11, 304, 32, "0 kWh"},  {Figure::Label5, 304, 64, "0 kWh"},   {Figure::Label6, 304, 80, "0 kWh"},
-        {Figure::Label4, 304, 104, "0 kWh"},  {Figure::Label29, 640, 104, "0 kWh"}, {Figure::Label12, 304, 120, "0 kWh"},
-        {Figure::Label43, 640, 120, "0 kWh"}, {Figure::Label13, 304, 136, "0 kWh"}, {Figure::Label45, 640, 136, "0 kWh"},
-        {Figure::Label20, 304, 160, "0 kWh"}, {Figure::Label21, 640, 160, "0 kWh"}, {Figure::Label17, 304, 176, "0 kWh"},
-        {Figure::Label18, 304, 192, "0 kWh"}, {Figure::Label25, 304, 224, "0 Euro"}, {Figure::Label34, 640, 224, "0 kg"},
-        {Figure::Label24, 304, 240, "0 Euro"}, {Figure::Label40, 640, 240, "0 kg"}, {Figure::Label27, 304, 256, "0 Euro"},
+        {Figure::Label11, 304, 32, "0 kWh"},  {Figure::Label5, 304, 64, "0 kWh"},
+        {Figure::Label6, 304, 80, "0 kWh"},   {Figure::Label4, 304, 104, "0 kWh"},
+        {Figure::Label29, 640, 104, "0 kWh"}, {Figure::Label12, 304, 120, "0 kWh"},
+        {Figure::Label43, 640, 120, "0 kWh"}, {Figure::Label13, 304, 136, "0 kWh"},
+        {Figure::Label45, 640, 136, "0 kWh"}, {Figure::Label20, 304, 160, "0 kWh"},
+        {Figure::Label21, 640, 160, "0 kWh"}, {Figure::Label17, 304, 176, "0 kWh"},
+        {Figure::Label18, 304, 192, "0 kWh"}, {Figure::Label25, 304, 224, "0 Euro"},
+        {Figure::Label34, 640, 224, "0 kg"},  {Figure::Label24, 304, 240, "0 Euro"},
+        {Figure::Label40, 640, 240, "0 kg"},  {Figure::Label27, 304, 256, "0 Euro"},
         {Figure::Label41, 640, 256, "0 kg"},
     };
     for (const auto& c : cases) {

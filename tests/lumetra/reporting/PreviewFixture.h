@@ -1,18 +1,17 @@
 #pragma once
 // A preview window over a scratch data directory, with dialogs and errors recorded.
-#include "reporting/BuildReport.h"
-#include "reporting/PrintPreviewWindow.h"
+#include <gtest/gtest.h>
+
+#include <memory>
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Errors.h"
 #include "data/AppContext.h"
+#include "reporting/BuildReport.h"
+#include "reporting/PrintPreviewWindow.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace lumetra::test {
 

@@ -1,11 +1,10 @@
-#include "reporting/BuildReport.h"
+#include <gtest/gtest.h>
 
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "base/German.h"
 #include "data/AppContext.h"
-
-#include <gtest/gtest.h>
+#include "reporting/BuildReport.h"
 
 namespace lumetra {
 namespace {
@@ -18,11 +17,11 @@ ReportInput julyInput() {
     in.monthName = "Juli";
     in.year = "2008";
     in.labels = {
-        {"Label5", "   14.20 kWh"},  {"Label6", "   15.10 kWh"},  {"Label4", "  110.00 kWh"},
-        {"Label29", "   22.00 kWh"}, {"Label12", "  440.20 kWh"}, {"Label43", "   88.04 kWh"},
-        {"Label13", "  468.10 kWh"}, {"Label45", "   93.62 kWh"}, {"Label20", " 2345.60 kWh"},
-        {"Label21", "  469.12 kWh"}, {"Label17", " 4600.00 kWh"}, {"Label18", " 4900.00 kWh"},
-        {"Label34", "   72.82 kg"},  {"Label40", " 1552.79 kg"},  {"Label41", "12345.67 kg"},
+        {"Label5", "   14.20 kWh"},     {"Label6", "   15.10 kWh"},     {"Label4", "  110.00 kWh"},
+        {"Label29", "   22.00 kWh"},    {"Label12", "  440.20 kWh"},    {"Label43", "   88.04 kWh"},
+        {"Label13", "  468.10 kWh"},    {"Label45", "   93.62 kWh"},    {"Label20", " 2345.60 kWh"},
+        {"Label21", "  469.12 kWh"},    {"Label17", " 4600.00 kWh"},    {"Label18", " 4900.00 kWh"},
+        {"Label34", "   72.82 kg"},     {"Label40", " 1552.79 kg"},     {"Label41", "12345.67 kg"},
         {"Label25", "     51.43 Euro"}, {"Label24", "   1096.57 Euro"}, {"Label27", "1234567.89 Euro"},
     };
     in.dayCount = 31;
@@ -120,7 +119,7 @@ TEST(BuildReport, OneDayLinePerDayOfTheMonth) {
 TEST(BuildReport, StopsAtTheFirstNonNumberKeepingTheLinesSoFar) {
     struct Case {
         const char* what;
-        int badDay;            // 0: a settings field
+        int badDay;  // 0: a settings field
         std::string dayText, price, co2, message;
         std::size_t dayLinesKept;
     } cases[] = {

@@ -1,13 +1,12 @@
-#include "PreviewFixture.h"
-
-#include "reporting/ReportFiles.h"
-
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+
+#include "PreviewFixture.h"
+#include "reporting/ReportFiles.h"
 
 namespace lumetra {
 namespace {

@@ -1,13 +1,12 @@
-#include "reporting/ReportPainter.h"
-
-#include "base/Cp1252.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPdfWriter>
 #include <QProcess>
 
-#include <gtest/gtest.h>
+#include "base/Cp1252.h"
+#include "reporting/ReportPainter.h"
+#include "support/TempDir.h"
 
 namespace lumetra {
 namespace {
@@ -117,7 +116,7 @@ bool anyDark(const QImage& image, const QRect& area) {
 TEST(ReportPainter, ImagePageWithMarginGuides) {
     QImage image = a4Image();
     const ReportPageGeometry g = reportPageGeometry(&image);
-    EXPECT_NEAR(g.margins.left(), 48, 0.5);   // 0.5 inch at 96 dpi
+    EXPECT_NEAR(g.margins.left(), 48, 0.5);  // 0.5 inch at 96 dpi
     EXPECT_NEAR(g.margins.bottom(), 1123 - 48, 0.5);
     EXPECT_NEAR(g.text.top() - g.header.bottom(), 6, 0.5);  // 1/16 inch
     EXPECT_NEAR(g.header.height(), g.footer.height(), 0.01);

@@ -1,13 +1,12 @@
-#include "reporting/ReportFiles.h"
-#include "reporting/RtfReader.h"
-#include "reporting/RtfWriter.h"
+#include <gtest/gtest.h>
 
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "reporting/ReportFiles.h"
+#include "reporting/RtfReader.h"
+#include "reporting/RtfWriter.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 namespace lumetra {
 namespace {
@@ -30,8 +29,14 @@ std::string errorOf(const std::function<void()>& action) {
 }
 
 TEST(Rtf, WriterThenReaderGivesTheSameLines) {
-    const Lines lines = {"", "   Z\xE4hlerstand:___", u("   Tagesübersicht äöüÄÖÜß € “x”"),
-                         "{braces} and \\backslash\\", "col\tumn", "  ", "", "last"};
+    const Lines lines = {"",
+                         "   Z\xE4hlerstand:___",
+                         u("   Tagesübersicht äöüÄÖÜß € “x”"),
+                         "{braces} and \\backslash\\",
+                         "col\tumn",
+                         "  ",
+                         "",
+                         "last"};
     EXPECT_EQ(RtfReader::read(RtfWriter::write(lines)), lines);
     EXPECT_EQ(RtfReader::read(RtfWriter::write({})), Lines{});
 }
@@ -60,8 +65,7 @@ TEST(Rtf, ReadsWhatWordProcessorsWrite) {
     } cases[] = {
         {"libreoffice_report.rtf", sample},
         {"wordpad_style_report.rtf", sample},  // written by hand after that program's habits
-        {"libreoffice_breaks.rtf",
-         {"Erste Zeile", u("zweite Zeile mit März"), u("Spalte zwei € 5 “x”")}},
+        {"libreoffice_breaks.rtf", {"Erste Zeile", u("zweite Zeile mit März"), u("Spalte zwei € 5 “x”")}},
     };
     for (const Case& c : cases) EXPECT_EQ(parseReportFile(fixture(c.file)), c.expected) << c.file;
 }
@@ -72,9 +76,9 @@ TEST(Rtf, ReaderControlWordsAndGroups) {
         Lines expected;
     } cases[] = {
         {R"({\rtf1 a\line b\tab c\par})", {"a", "b\tc"}},
-        {R"({\rtf1 \uc2 x\u8364\'80\'80y\par})", {"x\x80y"}},       // two fallback bytes skipped
-        {R"({\rtf1 {\uc0 \u252}\u246?\par})", {"\xFC\xF6"}},           // \uc0: nothing to skip
-        {R"({\rtf1 \u-4064?\par})", {"?"}},                           // no Windows-1252 form
+        {R"({\rtf1 \uc2 x\u8364\'80\'80y\par})", {"x\x80y"}},  // two fallback bytes skipped
+        {R"({\rtf1 {\uc0 \u252}\u246?\par})", {"\xFC\xF6"}},   // \uc0: nothing to skip
+        {R"({\rtf1 \u-4064?\par})", {"?"}},                    // no Windows-1252 form
         {R"({\rtf1 {\*\unknown hidden}{\fonttbl{\f0 Arial;}}shown\par})", {"shown"}},
         {R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt link}}\par})", {"link"}},
         {R"({\rtf1 a\bin3 }{\b\par})", {"ab"}},  // "}{\" are binary bytes, not read
@@ -91,12 +95,12 @@ TEST(Rtf, ReaderControlWordsAndGroups) {
 TEST(Rtf, MalformedRtfCannotBeLoaded) {
     const std::string message = u("Das Laden des Streams ist mißlungen");
     const char* cases[] = {
-        R"({\rtf1 abc)",          // groups never closed
+        R"({\rtf1 abc)",  // groups never closed
         R"({\rtf1 {\b abc}\par)",
-        R"({\rtf1 a\'zz})",       // bad hex escape
+        R"({\rtf1 a\'zz})",  // bad hex escape
         R"({\rtf1 a\'f)",
-        "{\\rtf1 a\\",            // cut off after a backslash
-        R"({\rtf1 \bin99 ab})",   // binary data beyond the end
+        "{\\rtf1 a\\",           // cut off after a backslash
+        R"({\rtf1 \bin99 ab})",  // binary data beyond the end
     };
     for (const char* rtf : cases) EXPECT_EQ(errorOf([&] { parseReportFile(rtf); }), message) << rtf;
     EXPECT_EQ(errorOf([&] { parseReportFile(std::string("MZ\x90\0\x03", 5)); }), message);

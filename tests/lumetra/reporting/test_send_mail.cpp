@@ -1,10 +1,9 @@
-#include "PreviewFixture.h"
-
-#include "reporting/ReportFiles.h"
-#include "reporting/SendMail.h"
-
 #include <QFile>
 #include <QSignalSpy>
+
+#include "PreviewFixture.h"
+#include "reporting/ReportFiles.h"
+#include "reporting/SendMail.h"
 
 namespace lumetra {
 namespace {
@@ -23,7 +22,9 @@ protected:
 
     void fakeXdgEmail(const std::string& tail = "exit 0") {
         const std::string script = bin.file("bin/xdg-email");
-        bin.write("bin/xdg-email", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"${0%/*}/args.txt\"\n" + tail + "\n");
+        bin.write("bin/xdg-email",
+                  "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"${0%/*}/args.txt\"\n" +
+                      tail + "\n");
         QFile::setPermissions(fromCp1252(script), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
     void onlyEmptyPath() { qputenv("PATH", QByteArray::fromStdString(bin.file("bin"))); }
@@ -53,8 +54,8 @@ TEST_F(SendMailTest, HandsRecipientSubjectAndAttachmentToXdgEmail) {
     EXPECT_TRUE(window->isEnabled());
 
     const QString attachment = fromCp1252(data.file("Statistik_Juli_2008.RTF"));
-    EXPECT_EQ(recordedArgs(), (QStringList{"--utf8", "--subject", "PV - Statistik: Juli 2008",
-                                           "--attach", attachment, "pv@example.org"}));
+    EXPECT_EQ(recordedArgs(), (QStringList{"--utf8", "--subject", "PV - Statistik: Juli 2008", "--attach",
+                                           attachment, "pv@example.org"}));
     EXPECT_EQ(loadReportFile(data.file("Statistik_Juli_2008.RTF")), window->document().lines);
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 

@@ -1,9 +1,9 @@
-#include "reporting/MailRequest.h"
-#include "reporting/ZoomSteps.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "reporting/MailRequest.h"
+#include "reporting/ZoomSteps.h"
 
 namespace lumetra {
 namespace {

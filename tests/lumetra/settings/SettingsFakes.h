@@ -1,23 +1,23 @@
 #pragma once
-#include "support/ErrorText.h"
+#include <map>
+#include <string>
+#include <vector>
+
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "data/AppContext.h"
 #include "data/SettingsFile.h"
-
-#include <map>
-#include <string>
-#include <vector>
+#include "support/ErrorText.h"
 
 namespace lumetra::test {
 
 // The dialog's fields with their initial contents.
 struct FakeForm : SettingsForm {
     std::map<SettingsField, std::string> texts{
-        {SettingsField::Kwp, "1"},       {SettingsField::Euro, "0,4675"}, {SettingsField::Fl, "0"},
-        {SettingsField::Standort, ""},   {SettingsField::Prognose, "0"},  {SettingsField::Co2, "0,662"},
-        {SettingsField::Backup, ""},     {SettingsField::Mail, ""},       {SettingsField::SmaDir, ""},
-        {SettingsField::SmaPar, "00"},   {SettingsField::Archiv, ""},     {SettingsField::Upload, ""},
+        {SettingsField::Kwp, "1"},     {SettingsField::Euro, "0,4675"}, {SettingsField::Fl, "0"},
+        {SettingsField::Standort, ""}, {SettingsField::Prognose, "0"},  {SettingsField::Co2, "0,662"},
+        {SettingsField::Backup, ""},   {SettingsField::Mail, ""},       {SettingsField::SmaDir, ""},
+        {SettingsField::SmaPar, "00"}, {SettingsField::Archiv, ""},     {SettingsField::Upload, ""},
         {SettingsField::Data, ""}};
     std::map<SettingsSwitch, bool> boxes{
         {SettingsSwitch::AutoLoad, false}, {SettingsSwitch::Bak, true}, {SettingsSwitch::Display, true}};

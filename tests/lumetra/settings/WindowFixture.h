@@ -1,21 +1,20 @@
 #pragma once
-#include "base/ErrorReporter.h"
-#include "settings/LocationEditor.h"
-#include "settings/SettingsDialog.h"
-#include "lumetra/settings/SettingsFakes.h"
-#include "support/QtApp.h"
-#include "support/TempDir.h"
-#include "ui/Dialogs.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <memory>
+
+#include "base/ErrorReporter.h"
+#include "lumetra/settings/SettingsFakes.h"
+#include "settings/LocationEditor.h"
+#include "settings/SettingsDialog.h"
+#include "support/QtApp.h"
+#include "support/TempDir.h"
+#include "ui/Dialogs.h"
 
 namespace lumetra::test {
 

@@ -1,13 +1,13 @@
-#include "base/Clock.h"
-#include "base/ErrorReporter.h"
-#include "settings/FileTransfer.h"
-#include "lumetra/settings/SettingsFakes.h"
-#include "support/TempDir.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
+#include "base/Clock.h"
+#include "base/ErrorReporter.h"
+#include "lumetra/settings/SettingsFakes.h"
+#include "settings/FileTransfer.h"
+#include "support/TempDir.h"
 
 using namespace lumetra;
 using lumetra::test::errorOf;
@@ -16,8 +16,8 @@ namespace {
 
 std::vector<std::string> entries(const std::string& dir) {
     std::vector<std::string> out;
-    for (const QString& e : QDir(fromCp1252(dir)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                            QDir::Name))
+    for (const QString& e :
+         QDir(fromCp1252(dir)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
         out.push_back(toCp1252(e));
     return out;
 }
@@ -49,7 +49,8 @@ TEST_F(TransferTest, BackupCopiesPlainFilesByNameCaseIgnored) {
     int pending = 0;
     backupData(dirs, [&] { ++pending; });
     EXPECT_EQ(pending, 3);
-    EXPECT_EQ(entries(dir.file("BACKUP")), (std::vector<std::string>{"DATEN.DAT", "GLOBAL.DAT", "OTHER.TXT", "jahre.dat"}));
+    EXPECT_EQ(entries(dir.file("BACKUP")),
+              (std::vector<std::string>{"DATEN.DAT", "GLOBAL.DAT", "OTHER.TXT", "jahre.dat"}));
     EXPECT_EQ(dir.read("BACKUP/DATEN.DAT"), "20090305;05.03.2009;12,5\r\n");
     EXPECT_EQ(dir.read("BACKUP/OTHER.TXT"), "other");
 }
@@ -100,7 +101,7 @@ TEST_F(TransferTest, UnopenableSourceStopsAfterEarlierFilesAndKeepsTheTarget) {
         });
     });
     EXPECT_EQ(message, "Datei " + dir.file("DATA/GLOBAL.DAT") + " kann nicht geöffnet werden");
-    EXPECT_EQ(dir.read("BACKUP/DATEN.DAT"), "neu");  // before: copied
+    EXPECT_EQ(dir.read("BACKUP/DATEN.DAT"), "neu");                                      // before: copied
     EXPECT_EQ(dir.read("BACKUP/GLOBAL.DAT"), "Berlin;1;1;1;1;1;1;1;1;1;1;1;1;890\r\n");  // whole old copy
     EXPECT_EQ(dir.read("BACKUP/jahre.dat"), "2009\r\n");  // from the first run only
 }

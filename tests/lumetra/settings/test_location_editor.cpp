@@ -1,8 +1,8 @@
-#include "lumetra/settings/WindowFixture.h"
-
 #include <QComboBox>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include "lumetra/settings/WindowFixture.h"
 
 using namespace lumetra;
 

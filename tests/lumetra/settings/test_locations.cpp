@@ -1,9 +1,9 @@
-#include "data/LocationTable.h"
-#include "settings/Locations.h"
-#include "lumetra/settings/SettingsFakes.h"
-#include "support/TempDir.h"
-
 #include <gtest/gtest.h>
+
+#include "data/LocationTable.h"
+#include "lumetra/settings/SettingsFakes.h"
+#include "settings/Locations.h"
+#include "support/TempDir.h"
 
 using namespace lumetra;
 using lumetra::test::errorOf;
@@ -40,11 +40,21 @@ TEST(TakeOver, MatchingRules) {
         {"case differs", "berlin", {kBerlin}, all(0.833), 42},
         {"blank differs", "Berlin ", {kBerlin}, all(0.833), 42},
         {"no table", "Berlin", {}, all(0.833), 42},
-        {"December 0", "Berlin", {"Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;0;890"},
-         berlinWithDecember0, 890},
-        {"last row of a name wins", "Berlin", {"Berlin;2;2;2;2;2;2;2;2;2;2;2;2;100", kBerlin, "Bonn;3;3;3;3;3;3;3;3;3;3;3;3;5"},
-         kBerlinPercent, 890},
-        {"bad rows that do not match are never read", "Berlin", {"Bonn;x;;;;;;;;;;;;", kBerlin}, kBerlinPercent, 890},
+        {"December 0",
+         "Berlin",
+         {"Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;0;890"},
+         berlinWithDecember0,
+         890},
+        {"last row of a name wins",
+         "Berlin",
+         {"Berlin;2;2;2;2;2;2;2;2;2;2;2;2;100", kBerlin, "Bonn;3;3;3;3;3;3;3;3;3;3;3;3;5"},
+         kBerlinPercent,
+         890},
+        {"bad rows that do not match are never read",
+         "Berlin",
+         {"Bonn;x;;;;;;;;;;;;", kBerlin},
+         kBerlinPercent,
+         890},
     };
     for (const Case& c : cases) {
         DelimitedLineList table(DelimitedLineList::Order::Unsorted);
@@ -62,7 +72,8 @@ TEST(TakeOver, ConversionFailureStopsAtThatField) {
     EvaluationState state;
     state.averageYield = 42;
     auto table = tableOf({"Berlin;0;3,6;x;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890"});
-    EXPECT_EQ(errorOf([&] { takeOverLocation(table, "Berlin", state); }), "'x' ist kein gültiger Gleitkommawert");
+    EXPECT_EQ(errorOf([&] { takeOverLocation(table, "Berlin", state); }),
+              "'x' ist kein gültiger Gleitkommawert");
     // January stays 0: the replacement of zeros does not run.
     EXPECT_EQ(state.monthlyPercentages[0], 0.0);
     EXPECT_EQ(state.monthlyPercentages[1], 3.6);
@@ -70,14 +81,16 @@ TEST(TakeOver, ConversionFailureStopsAtThatField) {
     EXPECT_EQ(state.averageYield, 42);
 
     auto noYield = tableOf({"Berlin;1;1;1;1;1;1;1;1;1;1;1;1;"});
-    EXPECT_EQ(errorOf([&] { takeOverLocation(noYield, "Berlin", state); }), "'' ist kein gültiger Integerwert");
+    EXPECT_EQ(errorOf([&] { takeOverLocation(noYield, "Berlin", state); }),
+              "'' ist kein gültiger Integerwert");
     EXPECT_EQ(state.monthlyPercentages, all(1.0));
 }
 
 class LocationsTest : public ::testing::Test {
 protected:
     LocationsTest() { context.dirs = {dir.path(), dir.path(), dir.path(), dir.path()}; }
-    LocationFields fields(const std::string& name, const std::string& month = "1", const std::string& yield = "900") {
+    LocationFields fields(const std::string& name, const std::string& month = "1",
+                          const std::string& yield = "900") {
         LocationFields f;
         f.fill(month);
         f[0] = name;
@@ -126,7 +139,8 @@ TEST_F(LocationsTest, ChangeAndDeleteRewriteTheFileAndTheList) {
 
     // Row 0 is the remembered row before any click.
     EXPECT_TRUE(changeLocation(table, 0, fields("Köln"), form, dir.path()));
-    EXPECT_EQ(dir.read("GLOBAL.DAT"), "Köln;1;1;1;1;1;1;1;1;1;1;1;1;900\r\nBonn;2;2;2;2;2;2;2;2;2;2;2;2;800\r\n");
+    EXPECT_EQ(dir.read("GLOBAL.DAT"),
+              "Köln;1;1;1;1;1;1;1;1;1;1;1;1;900\r\nBonn;2;2;2;2;2;2;2;2;2;2;2;2;800\r\n");
     EXPECT_EQ(form.names, (std::vector<std::string>{"Köln", "Bonn"}));
 
     EXPECT_TRUE(changeLocation(table, 5, fields("Nirgends"), form, dir.path()));  // no such row

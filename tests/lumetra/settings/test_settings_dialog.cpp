@@ -1,10 +1,9 @@
-#include "lumetra/settings/WindowFixture.h"
-
-#include "base/Clock.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+
+#include "base/Clock.h"
+#include "lumetra/settings/WindowFixture.h"
 
 using namespace lumetra;
 
@@ -23,12 +22,19 @@ TEST_F(SettingsDialogTest, InitialContentsWithoutSettingsFile) {
     EXPECT_EQ(settings->objectName(), "TForm2");
     EXPECT_EQ(settings->windowTitle(), "Lumetra - Einstellungen");
     EXPECT_EQ(settings->size(), QSize(658, 394));
-    const std::pair<const char*, QString> fields[] = {
-        {"kwpField", "1"},         {"euroField", "0,4675"},  {"areaField", "0"},
-        {"forecastField", "0"},    {"co2Field", "0,662"},    {"pacMaxField", "5000"},
-        {"dataDirField", fromCp1252(context.dirs.data)},     {"smaDirField", ""},
-        {"smaNumberField", "00"},  {"archiveDirField", ""},  {"backupDirField", ""},
-        {"mailField", ""},         {"uploadDirField", fromCp1252(context.dirs.data)}};
+    const std::pair<const char*, QString> fields[] = {{"kwpField", "1"},
+                                                      {"euroField", "0,4675"},
+                                                      {"areaField", "0"},
+                                                      {"forecastField", "0"},
+                                                      {"co2Field", "0,662"},
+                                                      {"pacMaxField", "5000"},
+                                                      {"dataDirField", fromCp1252(context.dirs.data)},
+                                                      {"smaDirField", ""},
+                                                      {"smaNumberField", "00"},
+                                                      {"archiveDirField", ""},
+                                                      {"backupDirField", ""},
+                                                      {"mailField", ""},
+                                                      {"uploadDirField", fromCp1252(context.dirs.data)}};
     for (const auto& [name, text] : fields) EXPECT_EQ(field(settings.get(), name)->text(), text) << name;
     EXPECT_TRUE(box("inactiveChartBox")->isChecked());
     EXPECT_TRUE(box("autoBackupBox")->isChecked());
@@ -49,8 +55,10 @@ TEST_F(SettingsDialogTest, NumberFieldsAcceptOnlyNumbersOfTheirKind) {
         const char* typed;
         QString shown;
     };
-    const Case cases[] = {{"kwpField", "4,3x2", "4,32"},    {"kwpField", "123456", "12345"},
-                          {"forecastField", "9,5a0", "950"}, {"euroField", "0,1,2", "0,12"},
+    const Case cases[] = {{"kwpField", "4,3x2", "4,32"},
+                          {"kwpField", "123456", "12345"},
+                          {"forecastField", "9,5a0", "950"},
+                          {"euroField", "0,1,2", "0,12"},
                           {"smaNumberField", "A1", "A1"}};
     for (const Case& c : cases) {
         QLineEdit* edit = field(settings.get(), c.name);
@@ -119,8 +127,10 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
     const Case cases[] = {
         {"dataDirFieldButton", "dataDirField", "Datenverzeichnis wählen", &Directories::data},
         {"smaDirFieldButton", "smaDirField", "Verzeichnis für SMA-Onlinedaten wählen", nullptr},
-        {"archiveDirFieldButton", "archiveDirField", "Verzeichnis für Tagesarchivdaten", &Directories::archive},
-        {"backupDirFieldButton", "backupDirField", "Verzeichnis für Datensicherung wählen", &Directories::backup},
+        {"archiveDirFieldButton", "archiveDirField", "Verzeichnis für Tagesarchivdaten",
+         &Directories::archive},
+        {"backupDirFieldButton", "backupDirField", "Verzeichnis für Datensicherung wählen",
+         &Directories::backup},
         {"uploadDirFieldButton", "uploadDirField", "Verzeichnis für Upload wählen", nullptr},
     };
     for (const Case& c : cases) {

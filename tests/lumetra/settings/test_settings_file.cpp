@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include "data/SettingsFile.h"
 #include "lumetra/settings/SettingsFakes.h"
 #include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 using namespace lumetra;
 using lumetra::test::errorOf;
@@ -50,10 +50,12 @@ TEST_F(SettingsFileTest, NoFileKeepsInitialContentsAndStartValues) {
 TEST_F(SettingsFileTest, FileWithAllKeysFillsFieldsAndTakesOverState) {
     load(kAllKeys);
     const std::map<SettingsField, std::string> expected{
-        {SettingsField::Kwp, "4,32"},      {SettingsField::Euro, "0,5"},      {SettingsField::Fl, "30"},
-        {SettingsField::Standort, "Berlin"}, {SettingsField::Prognose, "950"}, {SettingsField::Co2, "0,7"},
-        {SettingsField::Backup, "/b"},     {SettingsField::Mail, "a@b.de"},   {SettingsField::SmaDir, "/sma"},
-        {SettingsField::SmaPar, "01"},     {SettingsField::Archiv, "/arch"},  {SettingsField::Upload, "/up"},
+        {SettingsField::Kwp, "4,32"},     {SettingsField::Euro, "0,5"},
+        {SettingsField::Fl, "30"},        {SettingsField::Standort, "Berlin"},
+        {SettingsField::Prognose, "950"}, {SettingsField::Co2, "0,7"},
+        {SettingsField::Backup, "/b"},    {SettingsField::Mail, "a@b.de"},
+        {SettingsField::SmaDir, "/sma"},  {SettingsField::SmaPar, "01"},
+        {SettingsField::Archiv, "/arch"}, {SettingsField::Upload, "/up"},
         {SettingsField::Data, "/data"}};
     EXPECT_EQ(form.texts, expected);
     EXPECT_TRUE(form.boxes[SettingsSwitch::AutoLoad]);
@@ -155,9 +157,13 @@ TEST_F(SettingsFileTest, FirstOkWritesTheSixteenKeysInOrder) {
     form.texts[SettingsField::Backup] = dir.path() + "/BAK";
     saveSettings(form, context);
     const std::string data = dir.path() + "/DATA";
-    EXPECT_EQ(fileText(), "[SET]\r\nKWP=1\r\nEURO=0,4675\r\nFL=0\r\nSTANDORT=\r\nPROGNOSE=0\r\nCO2=0,662\r\n"
-                          "BACKUP=" + dir.path() + "/BAK\r\nMAIL=\r\nSMADIR=\r\nSMAPAR=00\r\nARCHIV=\r\n"
-                          "UPLOAD=" + data + "\r\nDATA=" + data + "\r\nAUTOLOAD=0\r\nBAK=1\r\nDISPLAY=1\r\n");
+    EXPECT_EQ(fileText(),
+              "[SET]\r\nKWP=1\r\nEURO=0,4675\r\nFL=0\r\nSTANDORT=\r\nPROGNOSE=0\r\nCO2=0,662\r\n"
+              "BACKUP=" +
+                  dir.path() +
+                  "/BAK\r\nMAIL=\r\nSMADIR=\r\nSMAPAR=00\r\nARCHIV=\r\n"
+                  "UPLOAD=" +
+                  data + "\r\nDATA=" + data + "\r\nAUTOLOAD=0\r\nBAK=1\r\nDISPLAY=1\r\n");
     EXPECT_EQ(main.evaluations, 1);
     EXPECT_EQ(context.dirs.backup, dir.path() + "/BAK");
     EXPECT_TRUE(dir.exists("BAK"));
@@ -177,8 +183,8 @@ TEST_F(SettingsFileTest, Co2SavedAndUsed) {
         std::string typed, saved;
         double used;
     };
-    const Case cases[] = {{"", "0,662", 0.662}, {"0", "0,662", 0.662}, {"0,0", "0,0", 0.662},
-                          {"0,55", "0,55", 0.55}};
+    const Case cases[] = {
+        {"", "0,662", 0.662}, {"0", "0,662", 0.662}, {"0,0", "0,0", 0.662}, {"0,55", "0,55", 0.55}};
     for (const Case& c : cases) {
         form.texts[SettingsField::Co2] = c.typed;
         saveSettings(form, context);
