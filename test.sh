@@ -20,17 +20,22 @@ esac
 case "$mode" in
   normal)
     dir=build
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMETRA_BUILD_BENCH=OFF)
     ;;
   sanitize)
     dir=build-sanitize
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=ON -DLUMETRA_BUILD_BENCH=OFF >/dev/null
+    configure=(-DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=ON -DLUMETRA_BUILD_BENCH=OFF)
     ;;
   fuzz)
     ./scripts/deps.sh --fuzz
     exec ./scripts/fuzz.sh "$seconds"
     ;;
 esac
+# Quiet when it works, the whole output when it does not.
+if ! log=$(cmake -S . -B "$dir" -G Ninja "${configure[@]}" 2>&1); then
+  echo "$log" >&2
+  exit 1
+fi
 cmake --build "$dir" --parallel "$(nproc)"
 cd "$dir"
 ctest --output-on-failure --parallel "$(nproc)"

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6network6 qt6-qpa-plugins
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -7,11 +7,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ScriptedServer.h"
 #include "WebViewer.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "lumetraweb/core/ScriptedServer.h"
 #include "support/TempDir.h"
 
 using lumetra::test::ScriptedServer;

@@ -9,7 +9,10 @@ inline QApplication& qtApp() {
     static int argc = 1;
     static char name[] = "lumetra-test";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    // A binary with its own main() may have made one already.
+    static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance())
+                                   ? qobject_cast<QApplication*>(QCoreApplication::instance())
+                                   : new QApplication(argc, argv);
     return *app;
 }
 

@@ -3,7 +3,7 @@
 // its state between showings. A confirmed date goes to the target the program plugs in.
 #include <QWidget>
 
-#include "DatePicker.h"
+#include "base/DatePicker.h"
 
 class QComboBox;
 class QPushButton;

@@ -3,7 +3,7 @@
 // and cannot be chosen. It only shows the model's date and reports clicks.
 #include <QWidget>
 
-#include "DatePicker.h"
+#include "base/DatePicker.h"
 
 namespace lumetra {
 

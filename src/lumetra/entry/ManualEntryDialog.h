@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "ManualEntry.h"
-#include "datepicker/DatePicker.h"
+#include "base/DatePicker.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,8 +1,8 @@
 #pragma once
 // Where the desktop program's date picker puts a confirmed date: the purpose word that the
 // opener set decides ("Tagesdatum": the main window's day, "Kalender": the entry date field).
+#include "base/DatePicker.h"
 #include "data/AppContext.h"
-#include "datepicker/DatePicker.h"
 
 namespace lumetra {
 

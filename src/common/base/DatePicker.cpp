@@ -1,4 +1,4 @@
-#include "DatePicker.h"
+#include "base/DatePicker.h"
 
 #include "base/DelimitedLineList.h"
 #include "base/Errors.h"
