@@ -20,6 +20,22 @@ struct WindowSetup {
     WindowKind kind = WindowKind::Dialog;
     bool windowFont = true;   // the small face the pixel places were laid out for
     bool dialogKeys = false;  // Escape hides, Return presses the default button
+
+    WindowSetup as(WindowKind k) const {
+        WindowSetup s = *this;
+        s.kind = k;
+        return s;
+    }
+    WindowSetup withDesktopFont() const {
+        WindowSetup s = *this;
+        s.windowFont = false;
+        return s;
+    }
+    WindowSetup withDialogKeys() const {
+        WindowSetup s = *this;
+        s.dialogKeys = true;
+        return s;
+    }
 };
 
 class FixedWindow : public QWidget {

@@ -17,7 +17,9 @@ namespace {
 class Window : public FixedWindow {
 public:
     explicit Window(bool dialogKeys = false)
-        : FixedWindow({"TFormX", "Titel", QSize(200, 100), WindowKind::Dialog, true, dialogKeys}, nullptr) {}
+        : FixedWindow(dialogKeys ? WindowSetup{"TFormX", "Titel", QSize(200, 100)}.withDialogKeys()
+                                 : WindowSetup{"TFormX", "Titel", QSize(200, 100)},
+                      nullptr) {}
     void fail() {
         ++runs;
         throw LumetraError("Datei x kann nicht erstellt werden");
