@@ -88,6 +88,15 @@ QCheckBox* placeCheckBox(QWidget* parent, const QString& name, const QString& te
     return box;
 }
 
+QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& place) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setGeometry(place);
+    return box;
+}
+
 void bringToFront(QWidget* window) {
     if (!window) return;
     window->show();

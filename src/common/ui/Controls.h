@@ -1,6 +1,7 @@
 #pragma once
 // Controls at pixel rectangles, as the windows' layout tables give them.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,9 @@ QLineEdit* placeNumberField(QWidget* parent, const QString& name, const QRect& p
                             bool decimal);
 
 QCheckBox* placeCheckBox(QWidget* parent, const QString& name, const QString& text, const QRect& place);
+
+// An editable list whose typed text is never added to its items.
+QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& place);
 
 // Shows a window created once and hidden since, in front of the others.
 void bringToFront(QWidget* window);
