@@ -57,4 +57,17 @@ QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* 
     }
 }
 
+// Runs `action`, then `after` even when `action` threw; the exception goes on to the error
+// path. For handlers whose window shows what a failed step has already changed.
+template <typename Action, typename After>
+void thenAlways(Action&& action, After&& after) {
+    try {
+        action();
+    } catch (...) {
+        after();
+        throw;
+    }
+    after();
+}
+
 }  // namespace lumetra::ui
