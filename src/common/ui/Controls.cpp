@@ -81,6 +81,13 @@ QLineEdit* placeNumberField(QWidget* parent, const QString& name, const QRect& p
     return edit;
 }
 
+QLineEdit* placeTextField(QWidget* parent, const QString& name, const QRect& place) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    return edit;
+}
+
 QCheckBox* placeCheckBox(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
@@ -95,6 +102,14 @@ QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& plac
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setGeometry(place);
     return box;
+}
+
+QFrame* placeSeparator(QWidget* parent, const QString& name, const QRect& place) {
+    auto* line = new QFrame(parent);
+    if (!name.isEmpty()) line->setObjectName(name);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    line->setGeometry(place);
+    return line;
 }
 
 void bringToFront(QWidget* window) {

@@ -2,6 +2,7 @@
 // Controls at pixel rectangles, as the windows' layout tables give them.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,10 +64,15 @@ QPushButton* placeButton(QWidget* parent, const QString& name, const QString& te
 QLineEdit* placeNumberField(QWidget* parent, const QString& name, const QRect& place, int maxLength,
                             bool decimal);
 
+QLineEdit* placeTextField(QWidget* parent, const QString& name, const QRect& place);
+
 QCheckBox* placeCheckBox(QWidget* parent, const QString& name, const QString& text, const QRect& place);
 
 // An editable list whose typed text is never added to its items.
 QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& place);
+
+// A sunken horizontal line.
+QFrame* placeSeparator(QWidget* parent, const QString& name, const QRect& place);
 
 // Shows a window created once and hidden since, in front of the others.
 void bringToFront(QWidget* window);
