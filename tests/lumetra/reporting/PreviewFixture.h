@@ -43,6 +43,10 @@ protected:
     ~PreviewFixture() override { Dialogs::setTestMode(false); }
 
     std::vector<std::string> errors() const { return reporter.errors; }
+    // A handler as its button runs it: through the error path.
+    void run(void (PrintPreviewWindow::*handler)()) {
+        guarded([&] { (window.get()->*handler)(); });
+    }
 
     TempDir data;
     AppContext ctx;
