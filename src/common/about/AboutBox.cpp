@@ -75,15 +75,7 @@ QPixmap picture() {
 AboutBox::AboutBox(const QString& programName, QWidget* parent)
     : FixedWindow(ui::WindowSetup{"TForm4", "Info...", QSize(212, 233)}.withDesktopFont().withDialogKeys(),
                   parent) {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("Panel1");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    panel->setPalette(black);
-    panel->setGeometry(8, 8, 196, 188);
+    QFrame* panel = ui::placeBlackPanel(this, "Panel1", QRect(8, 8, 196, 188), 2);
 
     auto* image = new QLabel(panel);
     image->setObjectName("Image1");

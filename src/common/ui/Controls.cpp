@@ -104,6 +104,19 @@ QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& plac
     return box;
 }
 
+QFrame* placeBlackPanel(QWidget* parent, const QString& name, const QRect& place, int lineWidth) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(lineWidth);
+    panel->setAutoFillBackground(true);
+    QPalette black = panel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(black);
+    panel->setGeometry(place);
+    return panel;
+}
+
 QFrame* placeSeparator(QWidget* parent, const QString& name, const QRect& place) {
     auto* line = new QFrame(parent);
     if (!name.isEmpty()) line->setObjectName(name);

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/With.h"
+
 namespace lumetra::ui {
 
 struct LabelLook {
@@ -16,20 +18,11 @@ struct LabelLook {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool isPlain = false;
 
-    LabelLook bold() const { return with(&LabelLook::isBold, true); }
-    LabelLook plain() const { return with(&LabelLook::isPlain, true); }
+    LabelLook bold() const { return with(*this, &LabelLook::isBold, true); }
+    LabelLook plain() const { return with(*this, &LabelLook::isPlain, true); }
     // Vertically centred unless `to` says otherwise.
     LabelLook align(Qt::Alignment to) const {
-        LabelLook look = *this;
-        look.alignment = (to & Qt::AlignVertical_Mask) ? to : to | Qt::AlignVCenter;
-        return look;
-    }
-
-private:
-    LabelLook with(bool LabelLook::*flag, bool on) const {
-        LabelLook look = *this;
-        look.*flag = on;
-        return look;
+        return with(*this, &LabelLook::alignment, (to & Qt::AlignVertical_Mask) ? to : to | Qt::AlignVCenter);
     }
 };
 
@@ -44,16 +37,8 @@ struct ButtonLook {
     QString toolTip;
     bool isDefault = false;  // drawn as the default button; Return presses it in dialogs
 
-    ButtonLook tip(const QString& text) const {
-        ButtonLook look = *this;
-        look.toolTip = text;
-        return look;
-    }
-    ButtonLook asDefault() const {
-        ButtonLook look = *this;
-        look.isDefault = true;
-        return look;
-    }
+    ButtonLook tip(const QString& text) const { return with(*this, &ButtonLook::toolTip, text); }
+    ButtonLook asDefault() const { return with(*this, &ButtonLook::isDefault, true); }
 };
 QPushButton* placeButton(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                          const ButtonLook& look = {});
@@ -70,6 +55,9 @@ QCheckBox* placeCheckBox(QWidget* parent, const QString& name, const QString& te
 
 // An editable list whose typed text is never added to its items.
 QComboBox* placeComboBox(QWidget* parent, const QString& name, const QRect& place);
+
+// A black sunken panel that charts, pictures and lists sit in.
+QFrame* placeBlackPanel(QWidget* parent, const QString& name, const QRect& place, int lineWidth = 1);
 
 // A sunken horizontal line.
 QFrame* placeSeparator(QWidget* parent, const QString& name, const QRect& place);

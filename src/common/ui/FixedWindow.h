@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/With.h"
+
 namespace lumetra::ui {
 
 enum class WindowKind {
@@ -21,21 +23,9 @@ struct WindowSetup {
     bool windowFont = true;   // the small face the pixel places were laid out for
     bool dialogKeys = false;  // Escape hides, Return presses the default button
 
-    WindowSetup as(WindowKind k) const {
-        WindowSetup s = *this;
-        s.kind = k;
-        return s;
-    }
-    WindowSetup withDesktopFont() const {
-        WindowSetup s = *this;
-        s.windowFont = false;
-        return s;
-    }
-    WindowSetup withDialogKeys() const {
-        WindowSetup s = *this;
-        s.dialogKeys = true;
-        return s;
-    }
+    WindowSetup as(WindowKind k) const { return with(*this, &WindowSetup::kind, k); }
+    WindowSetup withDesktopFont() const { return with(*this, &WindowSetup::windowFont, false); }
+    WindowSetup withDialogKeys() const { return with(*this, &WindowSetup::dialogKeys, true); }
 };
 
 class FixedWindow : public QWidget {

@@ -139,11 +139,7 @@ void MainWindow::buildTopRow() {
 }
 
 void MainWindow::buildChartPanel() {
-    chartPanel_ = new QFrame(this);
-    chartPanel_->setObjectName("Panel1");
-    chartPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    chartPanel_->setGeometry(8, 32, 673, 345);
-    setFill(chartPanel_, Qt::black);
+    chartPanel_ = ui::placeBlackPanel(this, "Panel1", QRect(8, 32, 673, 345));
 
     chart_ = new TLedSpectrum(chartPanel_);
     chart_->setObjectName("LedSpectrum1");

@@ -89,13 +89,8 @@ void LocationEditor::buildFields() {
 }
 
 void LocationEditor::buildList() {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("listPanel");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(8, 192, 637, 169);
-    panel->setAutoFillBackground(true);
+    QFrame* panel = ui::placeBlackPanel(this, "listPanel", QRect(8, 192, 637, 169));
     QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
     black.setColor(QPalette::Base, Qt::black);
     black.setColor(QPalette::Text, Qt::white);
     panel->setPalette(black);
