@@ -28,24 +28,16 @@ DayCurveWindow::DayCurveWindow(AppContext& context, QWidget* parent)
     label1_ = ui::placeLabel(this, "Label1", QString(), QRect(288, 253, 160, 16), bold);
     label2_ = ui::placeLabel(this, "Label2", QString(), QRect(288, 285, 160, 16), bold);
 
-    struct Button {
-        const char* name;
-        const char* text;
-        QRect place;
-        void (DayCurveWindow::*handler)();
-    };
-    const Button buttons[] = {
-        {"sButton6", "OK", QRect(8, 245, 49, 25), &DayCurveWindow::sButton6Click},
-        {"sButton1", "Aktualisieren", QRect(64, 245, 81, 25), &DayCurveWindow::sButton1Click},
-        {"sButton2", "Tageswerte archivieren", QRect(152, 245, 129, 25), &DayCurveWindow::sButton2Click},
-        {"sButton3", "Tageswerte aus Archiv einlesen", QRect(8, 277, 273, 25),
-         &DayCurveWindow::sButton3Click},
-    };
-    for (const Button& b : buttons) {
-        QPushButton* button = ui::placeButton(this, b.name, b.text, b.place);
-        ui::connectGuarded(button, &QPushButton::clicked, this, b.handler);
-        if (b.handler == &DayCurveWindow::sButton2Click) archiveButton_ = button;
-    }
+    const auto buttons = ui::placeButtons<DayCurveWindow>(
+        this, this,
+        {
+            {"sButton6", "OK", QRect(8, 245, 49, 25), &DayCurveWindow::sButton6Click},
+            {"sButton1", "Aktualisieren", QRect(64, 245, 81, 25), &DayCurveWindow::sButton1Click},
+            {"sButton2", "Tageswerte archivieren", QRect(152, 245, 129, 25), &DayCurveWindow::sButton2Click},
+            {"sButton3", "Tageswerte aus Archiv einlesen", QRect(8, 277, 273, 25),
+             &DayCurveWindow::sButton3Click},
+        });
+    archiveButton_ = buttons[2];
 }
 
 double DayCurveWindow::takeSettingsForRead() {

@@ -24,36 +24,22 @@ CsvImportDialog::CsvImportDialog(AppContext& context, QWidget* parent)
     originalList_ = new LineListView(this, logic_.originalLines(), {0, 100, 70}, "originalList",
                                      QRect(360, 46, 175, 219), QRect(339, 46, 17, 219));
 
-    struct Button {
-        const char* name;
-        const char* text;
-        QRect place;
-        const char* hint;
-        void (CsvImportDialog::*handler)();
-    };
-    const Button buttons[] = {
-        {"importButton", "CSV importieren", QRect(216, 48, 113, 33), "", &CsvImportDialog::importButtonClick},
-        {"takeAllButton", ">>", QRect(216, 88, 113, 33), "Alle Daten übernehmen",
-         &CsvImportDialog::takeAllButtonClick},
-        {"takeOneButton", ">", QRect(216, 128, 113, 33), "Selektiv einfügen",
-         &CsvImportDialog::takeOneButtonClick},
-        {"cancelButton", "Abbruch", QRect(216, 224, 113, 33), "", &CsvImportDialog::cancelButtonClick},
-        {"saveButton", "Speichern", QRect(216, 264, 113, 33), "Daten übernehmen",
-         &CsvImportDialog::saveButtonClick},
-        {"clearImportButton", "Liste löschen", QRect(8, 272, 81, 25), "",
-         &CsvImportDialog::clearImportButtonClick},
-        {"deleteImportRowButton", "Zeile löschen", QRect(94, 272, 89, 25), "",
-         &CsvImportDialog::deleteImportRowButtonClick},
-        {"clearOriginalButton", "Liste löschen", QRect(360, 272, 81, 25), "",
-         &CsvImportDialog::clearOriginalButtonClick},
-        {"deleteOriginalRowButton", "Zeile löschen", QRect(446, 272, 89, 25), "",
-         &CsvImportDialog::deleteOriginalRowButtonClick},
-    };
-    for (const Button& b : buttons) {
-        QPushButton* button = ui::placeButton(this, b.name, QString::fromUtf8(b.text), b.place,
-                                              ui::ButtonLook().tip(QString::fromUtf8(b.hint)));
-        ui::connectGuarded(button, &QPushButton::clicked, this, b.handler);
-    }
+    using D = CsvImportDialog;
+    ui::placeButtons<D>(
+        this, this,
+        {
+            {"importButton", "CSV importieren", QRect(216, 48, 113, 33), &D::importButtonClick},
+            {"takeAllButton", ">>", QRect(216, 88, 113, 33), &D::takeAllButtonClick, "Alle Daten übernehmen"},
+            {"takeOneButton", ">", QRect(216, 128, 113, 33), &D::takeOneButtonClick, "Selektiv einfügen"},
+            {"cancelButton", "Abbruch", QRect(216, 224, 113, 33), &D::cancelButtonClick},
+            {"saveButton", "Speichern", QRect(216, 264, 113, 33), &D::saveButtonClick, "Daten übernehmen"},
+            {"clearImportButton", "Liste löschen", QRect(8, 272, 81, 25), &D::clearImportButtonClick},
+            {"deleteImportRowButton", "Zeile löschen", QRect(94, 272, 89, 25),
+             &D::deleteImportRowButtonClick},
+            {"clearOriginalButton", "Liste löschen", QRect(360, 272, 81, 25), &D::clearOriginalButtonClick},
+            {"deleteOriginalRowButton", "Zeile löschen", QRect(446, 272, 89, 25),
+             &D::deleteOriginalRowButtonClick},
+        });
 }
 
 void CsvImportDialog::openFromMainWindow() {

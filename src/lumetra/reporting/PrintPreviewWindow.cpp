@@ -36,28 +36,21 @@ PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
       zoom_(kStartZoom) {
     buttonBar_ = new QWidget(this);
     buttonBar_->setObjectName("ButtonBar");
-    struct Button {
-        const char* name;
-        const char* text;
-        int left;
-        void (PrintPreviewWindow::*handler)();
-        QPushButton** kept;
-    };
-    const Button buttons[] = {
-        {"PrintButton", "Druck", 8, &PrintPreviewWindow::printClick, &printButton_},
-        {"ZoomInButton", "Zoom +", 96, &PrintPreviewWindow::zoomInClick, nullptr},
-        {"ZoomOutButton", "Zoom -", 176, &PrintPreviewWindow::zoomOutClick, nullptr},
-        {"SaveButton", "Speichern", 264, &PrintPreviewWindow::saveClick, &saveButton_},
-        {"OpenButton", "Öffnen", 344, &PrintPreviewWindow::openClick, nullptr},
-        {"SendButton", "Versenden", 432, &PrintPreviewWindow::sendClick, &sendButton_},
-        {"CancelButton", "Abbruch", 520, &PrintPreviewWindow::cancelClick, nullptr},
-    };
-    for (const Button& b : buttons) {
-        QPushButton* button =
-            ui::placeButton(buttonBar_, b.name, QString::fromUtf8(b.text), QRect(b.left, 8, 75, 25));
-        ui::connectGuarded(button, &QPushButton::clicked, this, b.handler);
-        if (b.kept) *b.kept = button;
-    }
+    using W = PrintPreviewWindow;
+    const auto buttons =
+        ui::placeButtons<W>(this, buttonBar_,
+                            {
+                                {"PrintButton", "Druck", QRect(8, 8, 75, 25), &W::printClick},
+                                {"ZoomInButton", "Zoom +", QRect(96, 8, 75, 25), &W::zoomInClick},
+                                {"ZoomOutButton", "Zoom -", QRect(176, 8, 75, 25), &W::zoomOutClick},
+                                {"SaveButton", "Speichern", QRect(264, 8, 75, 25), &W::saveClick},
+                                {"OpenButton", "Öffnen", QRect(344, 8, 75, 25), &W::openClick},
+                                {"SendButton", "Versenden", QRect(432, 8, 75, 25), &W::sendClick},
+                                {"CancelButton", "Abbruch", QRect(520, 8, 75, 25), &W::cancelClick},
+                            });
+    printButton_ = buttons[0];
+    saveButton_ = buttons[3];
+    sendButton_ = buttons[5];
     // Nothing to print, save or send before the first report.
     for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(false);
 

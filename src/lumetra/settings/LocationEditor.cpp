@@ -26,18 +26,14 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     buildFields();
     buildList();
 
-    const std::array<std::pair<const char*, const char*>, 4> buttons{{{"addButton", "Hinzufügen"},
-                                                                      {"changeButton", "Ändern"},
-                                                                      {"deleteButton", "Löschen"},
-                                                                      {"cancelButton", "Abbruch"}}};
-    const std::array<void (LocationEditor::*)(), 4> handlers{
-        &LocationEditor::HinzufuegenClick, &LocationEditor::AendernClick, &LocationEditor::LoeschenClick,
-        &LocationEditor::AbbruchClick};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto* button = ui::placeButton(this, buttons[i].first, QString::fromUtf8(buttons[i].second),
-                                       QRect(566, 16 + 32 * static_cast<int>(i), 75, 25));
-        ui::connectGuarded(button, &QPushButton::clicked, this, handlers[i]);
-    }
+    ui::placeButtons<LocationEditor>(
+        this, this,
+        {
+            {"addButton", "Hinzufügen", QRect(566, 16, 75, 25), &LocationEditor::HinzufuegenClick},
+            {"changeButton", "Ändern", QRect(566, 48, 75, 25), &LocationEditor::AendernClick},
+            {"deleteButton", "Löschen", QRect(566, 80, 75, 25), &LocationEditor::LoeschenClick},
+            {"cancelButton", "Abbruch", QRect(566, 112, 75, 25), &LocationEditor::AbbruchClick},
+        });
 
     settings_.setLocationEditor(this);
     guarded([&] { loadLocationsAtStartUp(table_, settings_, context_); });

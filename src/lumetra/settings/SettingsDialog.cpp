@@ -146,22 +146,15 @@ void SettingsDialog::buildButtons() {
     ui::connectGuarded(autoUpload, &QCheckBox::toggled, this, &SettingsDialog::AutoUploadClick);
 
     ui::placeSeparator(this, QString(), QRect(8, 348, 642, 2));
-    struct Button {
-        const char* name;
-        const char* text;
-        QRect place;
-        void (SettingsDialog::*handler)();
-    };
-    const Button buttons[] = {
-        {"okButton", "OK", QRect(16, 357, 75, 28), &SettingsDialog::OKButtonClick},
-        {"cancelButton", "Abbruch", QRect(96, 357, 75, 28), &SettingsDialog::AbbruchButtonClick},
-        {"backupButton", "Daten sichern", QRect(176, 357, 97, 28), &SettingsDialog::SichernButtonClick},
-        {"restoreButton", "Daten rücksichern", QRect(280, 357, 113, 28),
-         &SettingsDialog::RuecksichernButtonClick},
-    };
-    for (const Button& b : buttons)
-        ui::connectGuarded(ui::placeButton(this, b.name, QString::fromUtf8(b.text), b.place),
-                           &QPushButton::clicked, this, b.handler);
+    ui::placeButtons<SettingsDialog>(
+        this, this,
+        {
+            {"okButton", "OK", QRect(16, 357, 75, 28), &SettingsDialog::OKButtonClick},
+            {"cancelButton", "Abbruch", QRect(96, 357, 75, 28), &SettingsDialog::AbbruchButtonClick},
+            {"backupButton", "Daten sichern", QRect(176, 357, 97, 28), &SettingsDialog::SichernButtonClick},
+            {"restoreButton", "Daten rücksichern", QRect(280, 357, 113, 28),
+             &SettingsDialog::RuecksichernButtonClick},
+        });
 }
 
 std::string SettingsDialog::pacMax() const { return toCp1252(pacMaxField_->text()); }
