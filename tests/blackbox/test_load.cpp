@@ -121,17 +121,17 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
         ASSERT_EQ(state.selectedMonth, month);
     }
     // December 2024 lies after the last yield.
-    EXPECT_EQ(statistic(Figure::Label4), kwhText(0));
+    EXPECT_EQ(statistic(Figure::MonthEnergy), kwhText(0));
 
     // Two years back, in the month view: December 2022 is a whole month of yields.
     for (int step = 0; step < 2; ++step)
         EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton2"), kPromptMs) << "year back " << step;
     ASSERT_EQ(state.selectedYear, 2022);
     const long long december = yields.monthCents.at({2022, 12});
-    EXPECT_EQ(statistic(Figure::Label4), kwhText(december));
+    EXPECT_EQ(statistic(Figure::MonthEnergy), kwhText(december));
     long long year2022 = 0;
     for (int m = 1; m <= 12; ++m) year2022 += yields.monthCents.at({2022, m});
-    EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
+    EXPECT_EQ(statistic(Figure::YearEnergy), kwhText(year2022));
     for (int day = 1; day <= 31; ++day)
         EXPECT_EQ(state.dayValueTexts[static_cast<std::size_t>(day)],
                   yields.dayTexts.at(QDate(2022, 12, day)))
@@ -150,7 +150,7 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
         EXPECT_TRUE(bar == cents / 100 || (cents % 100 == 0 && bar == cents / 100 - 1))
             << "month " << m << ": bar " << bar << ", sum " << cents;
     }
-    EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
+    EXPECT_EQ(statistic(Figure::YearEnergy), kwhText(year2022));
     for (int step = 0; step < 2; ++step)
         EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton3"), kPromptMs)
             << "year view forward " << step;

@@ -10,6 +10,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
+#include "data/SettingsDefaults.h"
 #include "settings/DialogControls.h"
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
@@ -115,14 +116,14 @@ void SettingsDialog::buildPlantFields() {
     locations->setToolTip("Standorte bearbeiten");
     connect(locations, &QPushButton::clicked, this, &SettingsDialog::StandorteButtonClick);
 
-    pacMaxField_->setText("5000");
-    setText(SettingsField::Kwp, "1");
-    setText(SettingsField::Euro, "0,4675");
-    setText(SettingsField::Fl, "0");
-    setText(SettingsField::Prognose, "0");
-    setText(SettingsField::Co2, "0,662");
-    boxes_[index(SettingsSwitch::Display)]->setChecked(true);
-    boxes_[index(SettingsSwitch::Bak)]->setChecked(true);
+    pacMaxField_->setText(defaults::kInitialPacMax);
+    setText(SettingsField::Kwp, defaults::kInitialKwp);
+    setText(SettingsField::Euro, defaults::kInitialEuro);
+    setText(SettingsField::Fl, defaults::kInitialFl);
+    setText(SettingsField::Prognose, defaults::kInitialPrognose);
+    setText(SettingsField::Co2, defaults::kCo2Text);
+    boxes_[index(SettingsSwitch::Display)]->setChecked(defaults::kInitialShowInactive);
+    boxes_[index(SettingsSwitch::Bak)]->setChecked(defaults::kInitialAutoBackup);
 }
 
 QLineEdit* SettingsDialog::addDirectoryField(SettingsField field, const char* name, const QString& label,
@@ -154,7 +155,7 @@ void SettingsDialog::buildDirectoryFields() {
     setText(SettingsField::Upload, context_.dirs.data);
 
     addLabelBefore(this, "SMA {NN}:", 396, 202);
-    auto* smaNumber = new QLineEdit("00", this);
+    auto* smaNumber = new QLineEdit(defaults::kInitialSmaNumber, this);
     smaNumber->setObjectName("smaNumberField");
     smaNumber->setAlignment(Qt::AlignRight);
     smaNumber->setGeometry(400, 200, 33, kFieldHeight);
