@@ -74,7 +74,7 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     LMDMaskEdit1->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), LMDMaskEdit1));
     LMDMaskEdit1->setText(fromCp1252(design.pac));
     boldLabel(this, "Label3", "W", 134, 52);
-    boldLabel(this, "Label4", "SMA{NN}:", 234, 52);
+    boldLabel(this, "Label4", "SMA{NN}:", 234, 52);  // "{NN}" literally, without the blank
     LMDEdit2 = control<QLineEdit>(this, "LMDEdit2", QRect(296, 48, 33, 21));
     LMDEdit2->setAlignment(Qt::AlignCenter);
     LMDEdit2->setMaxLength(2);

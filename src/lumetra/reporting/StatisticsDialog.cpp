@@ -82,6 +82,7 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
          "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::MonthEnergyPerKwp},
         {120, "Durchschnittliche Monatsenergie:", Figure::MonthEnergyAverage,
          "Durchschnittliche Monatsenergie pro kWp:", Figure::MonthEnergyAveragePerKwp},
+        // "Prognostozierte" misspelt on purpose: users know the caption so.
         {136, "Prognostizierte Monatsenergie der Anlage:", Figure::MonthEnergyForecast,
          "Prognostozierte Monatsenergie pro kWp:", Figure::MonthEnergyForecastPerKwp},
         {160, "Erbrachte Jahresenergie der Anlage:", Figure::YearEnergy,

@@ -82,7 +82,7 @@ QLineEdit* SettingsDialog::addNumberField(const char* name, int left, int top, i
 
 void SettingsDialog::buildPlantFields() {
     addLabel(this, "KWp:", 16, 10);
-    addLabel(this, "Euro/KWh", 16, 34);
+    addLabel(this, "Euro/KWh", 16, 34);  // "KWh" as users know it
     addLabel(this, "Fläche (m²)", 16, 58);
     edits_[index(SettingsField::Kwp)] = addNumberField("kwpField", 80, 8, 41, 5, true);
     edits_[index(SettingsField::Euro)] = addNumberField("euroField", 80, 32, 41, 6, true);
@@ -102,6 +102,7 @@ void SettingsDialog::buildPlantFields() {
     boxes_[index(SettingsSwitch::Bak)] =
         addCheckBox("autoBackupBox", "Automatische Datensicherung bei Programmende", 16, 112, 320);
 
+    // The double blank is how users know the caption.
     addLabelBefore(this, "Durchschnittliche Globalstrahlung  (%) Monatsmittelwert", 649, 92);
     addLabelBefore(this, "Standort:", 402, 114);
     locationField_ = new QComboBox(this);
@@ -154,6 +155,7 @@ void SettingsDialog::buildDirectoryFields() {
     setText(SettingsField::Data, context_.dirs.data);
     setText(SettingsField::Upload, context_.dirs.data);
 
+    // "{NN}" stands literally: the caption names the two digits to type.
     addLabelBefore(this, "SMA {NN}:", 396, 202);
     auto* smaNumber = new QLineEdit(defaults::kInitialSmaNumber, this);
     smaNumber->setObjectName("smaNumberField");
