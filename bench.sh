@@ -31,7 +31,11 @@ BM_LoadDayCurve|LoadDayCurve, 149-line day file|0.2
 BM_MonthChartFullPaint|Month chart, full paint of 31 columns|2
 BM_DayChart144Updates|Day chart, 144 single-column updates|5
 BM_BuildReport31Days|Report of a 31-day month|
-BM_StartupToMainWindow|Start to main window shown, demo plant|400'
+BM_StartupToMainWindow|Start to main window shown, demo plant|400
+BM_Load100kStartUp|Windows created, 100,000 lines|20000
+BM_Load100kMonthStep|Month step in the window, 100,000 lines|2000
+BM_Load100kYearViewStep|Year step in the year view, 100,000 lines|2000
+BM_Load100kCloseWithBackup|Close with backup, 100,000 lines|20000'
 
 printf '%s\n' "$goals" | awk -F'|' -v csvfile="$csv" -v filtered="$#" '
   BEGIN {
