@@ -62,7 +62,7 @@ public:
         if (!ok_)
             state.SkipWithError("DATEN.DAT could not be written");
         else if (!Dialogs::shownMessages().isEmpty())
-            state.SkipWithError(Dialogs::shownMessages().first().text.toStdString());
+            state.SkipWithError(Dialogs::shownMessages().first().text.toStdString().c_str());
         return ok_ && Dialogs::shownMessages().isEmpty();
     }
 
