@@ -1,6 +1,5 @@
 #pragma once
 // The web viewer's main window (TForm1): the date, the day chart, the refresh.
-#include <QWidget>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -10,15 +9,14 @@
 #include "WebInterfaces.h"
 #include "chart/TLedSpectrum.h"
 #include "dayfile/LoadDayCurve.h"
+#include "ui/FixedWindow.h"
 
 class QLabel;
-class QPushButton;
 class QListWidget;
-class QFrame;
 
 namespace lumetra {
 
-class WebMainWindow : public QWidget, public WebViewerActions {
+class WebMainWindow : public ui::FixedWindow, public WebViewerActions {
     Q_OBJECT
 public:
     // FormCreate: takes the working directory, shows today, clears the power texts.
@@ -33,7 +31,7 @@ public:
 
     // WebViewerActions
     void LMDButton2Click() override;
-    void setChartShowInactive(bool show) override { LedSpectrum1->setShowInactive(show); }
+    void setChartShowInactive(bool show) override { chart_->setShowInactive(show); }
     void setDateText(const std::string& text) override;
 
     void LedSpectrum1MouseMove(int x);
@@ -42,7 +40,7 @@ public:
     bool refreshWaiting() const { return refreshWaiting_; }
     const DayCurveResult& day() const { return day_; }
     std::string tempPath() const;
-    TLedSpectrum* chart() const { return LedSpectrum1; }
+    TLedSpectrum* chart() const { return chart_; }
 
 private:
     void startRefresh();
@@ -58,17 +56,11 @@ private:
     bool refreshWaiting_ = false;
     std::function<void()> showSettings_, showAbout_, showDatePicker_;
 
-    QLabel* Label1;
-    QPushButton* sBitBtn4;
-    QLabel* Label2;
-    QFrame* Panel1;
-    TLedSpectrum* LedSpectrum1;
-    QListWidget* ListBox;
-    QPushButton* LMDButton1;
-    QPushButton* LMDButton2;
-    QPushButton* LMDButton4;
-    QPushButton* LMDButton3;
-    QLabel* Status;
+    QLabel* label1_;
+    QLabel* label2_;
+    TLedSpectrum* chart_;
+    QListWidget* listBox_;
+    QLabel* status_;
 
     // Last: its thread must end before the rest goes.
     std::unique_ptr<FetchWorker> worker_;

@@ -1,9 +1,8 @@
 #pragma once
 // The date picker (TForm11), shared by both programs. Created once, shown modeless; it keeps
 // its state between showings. A confirmed date goes to the target the program plugs in.
-#include <QWidget>
-
 #include "base/DatePicker.h"
+#include "ui/FixedWindow.h"
 
 class QComboBox;
 class QPushButton;
@@ -12,7 +11,7 @@ namespace lumetra {
 
 class MonthCalendar;
 
-class DatePickerDialog : public QWidget {
+class DatePickerDialog : public ui::FixedWindow {
     Q_OBJECT
 public:
     // `yearsDirectory` is where JAHRE.DAT is looked for; `target` is not owned and may be set later.

@@ -1,13 +1,10 @@
 #include "StatisticsDialog.h"
 
 #include <QFrame>
-#include <QLabel>
-#include <QPushButton>
 #include <iterator>
 
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
@@ -49,13 +46,9 @@ const char* labelName(Figure figure) {
 }
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("TForm8");
-    setWindowTitle("Lumetra - Statistik");
-    setModal(false);
-    setFixedSize(655, 324);
-    setFont(windowFont());
-
+StatisticsDialog::StatisticsDialog(QWidget* parent)
+    : FixedWindow(ui::WindowSetup{"TForm8", "Lumetra - Statistik", QSize(655, 324)}.withDialogKeys(),
+                  parent) {
     struct Row {
         int top;
         const char* left;
@@ -117,30 +110,22 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
         addValue(row.rightValue, "0 kg", 640, row.top);
     }
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OkButton");
-    ok->setGeometry(16, 288, 75, 25);
-    auto* print = new QPushButton("Druck", this);
-    print->setObjectName("DruckButton");
-    print->setGeometry(96, 288, 75, 25);
-    connect(ok, &QPushButton::clicked, this, [this] { guarded([&] { OKClick(); }); });
-    connect(print, &QPushButton::clicked, this, [this] { guarded([&] { DruckClick(); }); });
+    auto* ok = ui::placeButton(this, "OkButton", "OK", QRect(16, 288, 75, 25), ui::ButtonLook().asDefault());
+    auto* print = ui::placeButton(this, "DruckButton", "Druck", QRect(96, 288, 75, 25));
+    ui::connectGuarded(ok, &QPushButton::clicked, this, &StatisticsDialog::OKClick);
+    ui::connectGuarded(print, &QPushButton::clicked, this, &StatisticsDialog::DruckClick);
 }
 
 QLabel* StatisticsDialog::addText(const QString& text, int left, int top) {
-    auto* label = new QLabel(text, this);
-    label->move(left, top);
-    label->setFixedHeight(kLabelHeight);
-    label->adjustSize();
+    QLabel* label = ui::placeLabel(this, QString(), text, QRect(left, top, 0, kLabelHeight));
+    label->setFixedHeight(kLabelHeight);  // kept when a smaller face resizes it
     return label;
 }
 
 void StatisticsDialog::addValue(Figure figure, const QString& startCaption, int rightEdge, int top) {
-    auto* label = new QLabel(startCaption, this);
-    label->setObjectName(labelName(figure));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(rightEdge - kValueWidth, top, kValueWidth, kLabelHeight);
+    QLabel* label = ui::placeLabel(this, labelName(figure), startCaption,
+                                   QRect(rightEdge - kValueWidth, top, kValueWidth, kLabelHeight),
+                                   ui::LabelLook().plain().align(Qt::AlignRight));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);
