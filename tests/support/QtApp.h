@@ -1,8 +1,9 @@
 #pragma once
 // The one way a test binary gets its QApplication: made on first use and never destroyed
-// (tearing it down after Qt's own statics are gone crashes at exit). Making it turns the
-// dialogs' test mode on, so no test can block on a modal box; a fixture that calls
-// Dialogs::setTestMode(true) again only clears what earlier tests queued or recorded.
+// (tearing it down after Qt's own statics are gone crashes at exit). Every call leaves the
+// dialogs' test mode on, so no test can block on a modal box, not even after one that
+// switched it off; a fixture that calls Dialogs::setTestMode(true) again only clears what
+// earlier tests queued or recorded.
 #include <QApplication>
 
 #include "ui/Dialogs.h"
@@ -14,10 +15,9 @@ inline QApplication& qtApp() {
         static int argc = 1;
         static char name[] = "lumetra-test";
         static char* argv[] = {name, nullptr};
-        auto* made = new QApplication(argc, argv);
-        Dialogs::setTestMode(true);
-        return made;
+        return new QApplication(argc, argv);
     }();
+    if (!Dialogs::testMode()) Dialogs::setTestMode(true);
     return *app;
 }
 
