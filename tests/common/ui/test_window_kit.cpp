@@ -7,6 +7,8 @@
 #include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "support/QtApp.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageBoxReporter.h"
 #include "ui/WindowKit.h"
 
 using namespace lumetra;
@@ -50,6 +52,21 @@ TEST(ConnectGuarded, ReportsTheHandlersExceptionOnceAndGoesOn) {
     EXPECT_EQ(window.taken, 7);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(errors.errors.size(), 2u);
+}
+
+TEST(MessageBoxReporter, ShowsTheProgramTitleOrTheFailuresOwnCaption) {
+    test::qtApp();
+    Dialogs::setTestMode(true);
+    Dialogs::shownMessages().clear();
+    MessageBoxReporter reporter("Lumetra - Web");
+    reporter.showError("Read timed out.");
+    reporter.showCaptionedError("Fehler", "Fehler beim Versuch die Mail zu senden");
+    ASSERT_EQ(Dialogs::shownMessages().size(), 2);
+    EXPECT_EQ(Dialogs::shownMessages()[0].caption, "Lumetra - Web");
+    EXPECT_EQ(Dialogs::shownMessages()[1].caption, "Fehler");
+    EXPECT_EQ(Dialogs::shownMessages()[1].text, "Fehler beim Versuch die Mail zu senden");
+    EXPECT_EQ(Dialogs::shownMessages()[1].icon, ShownMessage::Icon::Error);
+    Dialogs::setTestMode(false);
 }
 
 TEST(FixedWindow, SetsUpTheWindowAndItsDialogKeys) {

@@ -134,4 +134,21 @@ TEST_F(LumetraAppTest, EveryWindowIsCreatedOnceAndOpenedByItsButton) {
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 }
 
+TEST_F(LumetraAppTest, AFailedBackupOnCloseIsShownOnceAndKeepsTheProgramOpen) {
+    dir.write("DATA/DATEN.DAT", "20240502;02.05.2024;10,5\r\n");
+    LumetraApp lumetra;
+    lumetra.start();
+    lumetra.context().autoBackup = true;
+    dir.mkdir("sicherung/DATEN.DAT");  // a folder where the copy should go
+    lumetra.context().dirs.backup = dir.file("sicherung");
+    EXPECT_FALSE(lumetra.mainWindow()->close());
+    ASSERT_EQ(Dialogs::shownMessages().size(), 1);
+    EXPECT_EQ(Dialogs::shownMessages().front().caption, "Lumetra - Lumetrascope");
+    EXPECT_TRUE(lumetra.mainWindow()->isVisible());
+
+    lumetra.context().autoBackup = false;
+    EXPECT_TRUE(lumetra.mainWindow()->close());
+    EXPECT_EQ(Dialogs::shownMessages().size(), 1);
+}
+
 }  // namespace

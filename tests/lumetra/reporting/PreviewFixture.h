@@ -42,6 +42,10 @@ protected:
     }
 
     std::vector<std::string> errors() const { return reporter.errors; }
+    // A handler as its button runs it: through the error path.
+    void run(void (PrintPreviewWindow::*handler)()) {
+        guarded([&] { (window.get()->*handler)(); });
+    }
 
     TempDir data;
     AppContext ctx;
