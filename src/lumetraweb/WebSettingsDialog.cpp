@@ -43,7 +43,8 @@ WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActi
     lmdMaskEdit1_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), lmdMaskEdit1_));
     lmdMaskEdit1_->setText(fromCp1252(design.pac));
     ui::placeLabel(this, "Label3", "W", QRect(134, 52, 0, 0), bold);
-    ui::placeLabel(this, "Label4", "SMA{NN}:", QRect(234, 52, 0, 0), bold);
+    ui::placeLabel(this, "Label4", "SMA{NN}:", QRect(234, 52, 0, 0),
+                   bold);  // "{NN}" literally, without the blank
     lmdEdit2_ = ui::placeTextField(this, "LMDEdit2", QRect(296, 48, 33, 21));
     lmdEdit2_->setAlignment(Qt::AlignCenter);
     lmdEdit2_->setMaxLength(2);

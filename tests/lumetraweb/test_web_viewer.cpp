@@ -12,6 +12,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "lumetraweb/core/ScriptedServer.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 
 using lumetra::test::ScriptedServer;
@@ -111,10 +112,8 @@ TEST_F(WebViewerTest, ButtonsBringBackTheSameWindows) {
         EXPECT_TRUE(shown->isVisible()) << name;
     }
     EXPECT_EQ(viewer->about->objectName(), "TForm4");
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOT")) {
-        viewer->settings->grab().save("/tmp/lumetraweb-settings.png");
-        viewer->about->grab().save("/tmp/lumetraweb-about.png");
-    }
+    test::saveScreenshot(*viewer->settings, "lumetraweb-settings.png");
+    test::saveScreenshot(*viewer->about, "lumetraweb-about.png");
     QTest::mouseClick(find<QPushButton>(&window(), "LMDButton1"), Qt::LeftButton);
     EXPECT_FALSE(window().isVisible());
 }
@@ -145,7 +144,7 @@ TEST_F(WebViewerTest, FetchesAndShowsTheDay) {
         window().LedSpectrum1MouseMove(x);
         EXPECT_EQ(label("Label2"), text) << x;
     }
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOT")) window().grab().save("/tmp/lumetraweb.png");
+    test::saveScreenshot(window(), "lumetraweb.png");
 }
 
 struct FailureCase {

@@ -1,5 +1,5 @@
 #pragma once
-// An ordered list of 8-bit text lines whose fields are separated by ";".
+// An ordered list of 8-bit text lines (Windows-1252) whose fields are separated by ";".
 // The sorted variant keeps ascending text order (letter case ignored, equal lines
 // in the order they came) for lines it loads or adds sorted; appended lines stay at the end.
 #include <string>

@@ -3,7 +3,8 @@
 // sections and keys found without regard to case, a write replaces the value in place
 // or appends the key at the end of its section (the section at the end of the file when
 // missing), writing a missing file creates it, values read up to 2047 characters, no
-// quoting or escaping. Every write is a safe save of the whole file.
+// quoting or escaping. Every write is a safe save of the whole file. Keys and values are
+// Windows-1252 text, as the file holds them.
 #include <string>
 
 namespace lumetra {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/DailyYieldList.h"
+#include "data/SettingsDefaults.h"
 #include "evaluation/EvaluationState.h"
 
 namespace lumetra {
@@ -27,9 +28,11 @@ public:
 // The dialog's initial contents, as plain values (before the dialog exists, and in tests).
 class PlainSettingsFields : public SettingsFields {
 public:
-    std::string kwpText = "1", euroText = "0,4675", co2Text = "0,662", mailText, smaDirText,
-                smaNumberText = "00", uploadDirText, pacMaxText = "5000";
-    bool showInactiveChecked = true;
+    std::string kwpText = defaults::kInitialKwp, euroText = defaults::kInitialEuro,
+                co2Text = defaults::kCo2Text, mailText, smaDirText,
+                smaNumberText = defaults::kInitialSmaNumber, uploadDirText,
+                pacMaxText = defaults::kInitialPacMax;
+    bool showInactiveChecked = defaults::kInitialShowInactive;
 
     std::string kwp() const override { return kwpText; }
     std::string euro() const override { return euroText; }
@@ -63,7 +66,7 @@ struct Directories {
 
 struct AppContext {
     Directories dirs;
-    bool autoBackup = true;
+    bool autoBackup = defaults::kInitialAutoBackup;
     EvaluationState evaluation;
     DailyYieldList yields;          // edited by the manual entry dialog, read by the evaluation
     std::string datePickerPurpose;  // "Tagesdatum" or "Kalender"

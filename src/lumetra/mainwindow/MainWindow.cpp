@@ -34,6 +34,7 @@ const Reference kReferences[3] = {
      "Tageswerte bei 1000 kWh/kWp lt. Durchschnittstabelle"},
     {ReferenceMode::Prognose, "Prognose", QColor(0, 0, 255), QColor(0, 128, 0),
      "Prognostizierte Tageswerte kWh/kWp"},
+    // "Durchschntttliche" misspelt on purpose: users know the caption so.
     {ReferenceMode::Durchschnitt, "Durchschnitt", QColor(255, 255, 0), QColor(255, 255, 0),
      "Durchschntttliche Tageswerte kWh/kWp lt. Durchschnittstabelle"},
 };

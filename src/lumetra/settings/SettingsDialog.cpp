@@ -10,6 +10,7 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
+#include "data/SettingsDefaults.h"
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
 #include "ui/Dialogs.h"
@@ -60,7 +61,7 @@ SettingsDialog::~SettingsDialog() {
 
 void SettingsDialog::buildPlantFields() {
     addLabel(this, "KWp:", 16, 10);
-    addLabel(this, "Euro/KWh", 16, 34);
+    addLabel(this, "Euro/KWh", 16, 34);  // "KWh" as users know it
     addLabel(this, "Fläche (m²)", 16, 58);
     edits_[index(SettingsField::Kwp)] = addNumberField(this, "kwpField", 80, 8, 41, 5, true);
     edits_[index(SettingsField::Euro)] = addNumberField(this, "euroField", 80, 32, 41, 6, true);
@@ -80,6 +81,7 @@ void SettingsDialog::buildPlantFields() {
     boxes_[index(SettingsSwitch::Bak)] = ui::placeCheckBox(
         this, "autoBackupBox", "Automatische Datensicherung bei Programmende", QRect(16, 112, 320, 17));
 
+    // The double blank is how users know the caption.
     addLabelBefore(this, "Durchschnittliche Globalstrahlung  (%) Monatsmittelwert", 649, 92);
     addLabelBefore(this, "Standort:", 402, 114);
     locationField_ = ui::placeComboBox(this, "locationField", QRect(408, 112, 193, kFieldHeight));
@@ -90,14 +92,14 @@ void SettingsDialog::buildPlantFields() {
                                       ui::ButtonLook().tip("Standorte bearbeiten"));
     ui::connectGuarded(locations, &QPushButton::clicked, this, &SettingsDialog::StandorteButtonClick);
 
-    pacMaxField_->setText("5000");
-    setText(SettingsField::Kwp, "1");
-    setText(SettingsField::Euro, "0,4675");
-    setText(SettingsField::Fl, "0");
-    setText(SettingsField::Prognose, "0");
-    setText(SettingsField::Co2, "0,662");
-    boxes_[index(SettingsSwitch::Display)]->setChecked(true);
-    boxes_[index(SettingsSwitch::Bak)]->setChecked(true);
+    pacMaxField_->setText(defaults::kInitialPacMax);
+    setText(SettingsField::Kwp, defaults::kInitialKwp);
+    setText(SettingsField::Euro, defaults::kInitialEuro);
+    setText(SettingsField::Fl, defaults::kInitialFl);
+    setText(SettingsField::Prognose, defaults::kInitialPrognose);
+    setText(SettingsField::Co2, defaults::kCo2Text);
+    boxes_[index(SettingsSwitch::Display)]->setChecked(defaults::kInitialShowInactive);
+    boxes_[index(SettingsSwitch::Bak)]->setChecked(defaults::kInitialAutoBackup);
 }
 
 QLineEdit* SettingsDialog::addDirectoryField(SettingsField field, const char* name, const QString& label,
@@ -126,9 +128,10 @@ void SettingsDialog::buildDirectoryFields() {
     setText(SettingsField::Data, context_.dirs.data);
     setText(SettingsField::Upload, context_.dirs.data);
 
+    // "{NN}" stands literally: the caption names the two digits to type.
     addLabelBefore(this, "SMA {NN}:", 396, 202);
     QLineEdit* smaNumber = ui::placeTextField(this, "smaNumberField", QRect(400, 200, 33, kFieldHeight));
-    smaNumber->setText("00");
+    smaNumber->setText(defaults::kInitialSmaNumber);
     smaNumber->setAlignment(Qt::AlignRight);
     edits_[index(SettingsField::SmaPar)] = smaNumber;
 

@@ -10,6 +10,7 @@
 #include "chart/TLedSpectrum.h"
 #include "daycurve/DayCurveWindow.h"
 #include "support/QtApp.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -33,7 +34,6 @@ protected:
         context.evaluation.selectedDateText = "15.07.2008";
         sma.write("08071500.suo", fixture("08071500.suo"));
     }
-    void TearDown() override { Dialogs::setTestMode(false); }
 
     template <typename T>
     T* child(const char* name) {
@@ -263,9 +263,7 @@ TEST_F(DayCurveWindowTest, LooksRightWithASummerDay) {
     run(&DayCurveWindow::showDayValues);
     window.LedSpectrum1MouseMove(220, 100);
     EXPECT_EQ(label1(), "4697.482 Watt");
-    // Set LUMETRA_SCREENSHOT_DIR to look at the window.
-    if (const QString out = qEnvironmentVariable("LUMETRA_SCREENSHOT_DIR"); !out.isEmpty())
-        window.grab().save(out + "/daycurve.png");
+    test::saveScreenshot(window, "daycurve.png");
 }
 
 TEST_F(DayCurveWindowTest, OkHides) {

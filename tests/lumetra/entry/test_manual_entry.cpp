@@ -252,7 +252,7 @@ TEST_F(ManualEntryDialogTest, ClicksAndButtonsWorkThroughTheWidgets) {
 }
 
 TEST_F(ManualEntryDialogTest, InvalidOrEmptyDateFieldIsReported) {
-    auto& dlg = makeDialog();
+    makeDialog();
     edit("dateEdit")->setText("31.04.2008");
     button("addButton")->click();
     edit("dateEdit")->clear();  // only the mask's separators remain

@@ -58,8 +58,8 @@ TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
     EXPECT_FALSE(lumetra.statistics()->isVisible());
     EXPECT_EQ(lumetra.context().yields.count(), 2);
     EXPECT_EQ(lumetra.context().dirs.data, dir.path() + "/DATA");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "   14.50 kWh");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label11), "    4.00 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "   14.50 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::SelectedDayEnergy), "    4.00 kWh");
     EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(),
               static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
@@ -83,9 +83,9 @@ TEST_F(LumetraAppTest, WithoutYieldFileEveryFigureIsZero) {
     LumetraApp lumetra;
     lumetra.start();
     EXPECT_EQ(lumetra.context().yields.count(), 0);
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "    0.00 kWh");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label27), "      0.00 Euro");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label41), "    0.00 kg");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "    0.00 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::TotalMoney), "      0.00 Euro");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::TotalCo2), "    0.00 kg");
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 }
 
@@ -100,7 +100,7 @@ TEST_F(LumetraAppTest, BadFirstEvaluationIsShownAndStartUpGoesOn) {
     EXPECT_EQ(shown.icon, ShownMessage::Icon::Error);
     ASSERT_NE(lumetra.statistics(), nullptr);
     EXPECT_TRUE(lumetra.mainWindow()->isVisible());
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "0 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "0 kWh");
     EXPECT_TRUE(lumetra.mainWindow()->findChild<QPushButton*>("StatistikButton")->isEnabled());
 }
 

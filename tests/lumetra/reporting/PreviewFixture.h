@@ -40,7 +40,6 @@ protected:
         ctx.evaluation.selectedYear = 2008;
         window = std::make_unique<PrintPreviewWindow>(ctx);
     }
-    ~PreviewFixture() override { Dialogs::setTestMode(false); }
 
     std::vector<std::string> errors() const { return reporter.errors; }
     // A handler as its button runs it: through the error path.

@@ -7,6 +7,7 @@
 
 #include "PreviewFixture.h"
 #include "reporting/ReportFiles.h"
+#include "support/Screenshot.h"
 
 namespace lumetra {
 namespace {
@@ -180,7 +181,7 @@ TEST_F(PreviewWindow, PageViewShowsThePage) {
     for (int i = 0; i < 3; ++i) run(&PrintPreviewWindow::zoomInClick);
     QCoreApplication::processEvents();
     const QImage shot = window->grab().toImage();
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOTS")) shot.save("/tmp/lumetra_preview.png");
+    test::saveScreenshot(shot, "lumetra_preview.png");
     // Some dark text and some white paper below the button bar.
     int dark = 0, white = 0;
     for (int y = 60; y < shot.height(); y += 2)

@@ -221,12 +221,19 @@ TEST_F(SettingsDialogTest, BackupRestoreAndUploadButtons) {
     EXPECT_TRUE(reporter.errors.empty());
 }
 
-TEST_F(SettingsDialogTest, Screenshot) {
+TEST_F(SettingsDialogTest, PictureShowsNumbersRightAlignedAndBothSeparators) {
     dir.write("DATA/GLOBAL.DAT", kBerlin);
     dir.write("LUMETRA.INI", "[SET]\r\nSTANDORT=Berlin\r\nKWP=4,32\r\n");
     create();
-    settings->show();
-    screenshot(settings.get(), "settings_dialog.png");
+    const QImage shot = picture(settings.get(), "settings_dialog.png");
+
+    // "4,32" at the right end of the KWp field (80, 8, 41 wide), its left side blank.
+    EXPECT_EQ(countPixels(shot, QRect(83, 12, 12, 14), dark), 0);
+    EXPECT_GT(countPixels(shot, QRect(100, 12, 18, 14), dark), 10);
+    // The sunken lines at 138 and 348 stand out from the window around them.
+    const QRgb window = shot.pixel(300, 130);
+    for (int top : {138, 348})
+        EXPECT_GT(countPixels(shot, QRect(300, top, 1, 3), [&](QRgb p) { return p != window; }), 0) << top;
 }
 
 }  // namespace
