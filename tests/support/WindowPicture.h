@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "support/Screenshot.h"
+
 namespace lumetra::test {
 
 // Same look on every run: Liberation from fontconfig, no blinking cursor, nothing hovered.
@@ -24,11 +26,7 @@ inline void expectWindowPicture(QWidget* window, const QString& name) {
     const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString file = name + ".png";
 
-    const QString screenshots = qEnvironmentVariable("LUMETRA_SCREENSHOT_DIR");
-    if (!screenshots.isEmpty()) {
-        QDir().mkpath(screenshots);
-        picture.save(QDir(screenshots).filePath(file));
-    }
+    saveScreenshot(picture, file);
 
     const QString referencePath = QStringLiteral(LUMETRA_SOURCE_DIR "/tests/data/windows/") + file;
     if (qEnvironmentVariable("LUMETRA_UPDATE_REFERENCES") == "1") {
