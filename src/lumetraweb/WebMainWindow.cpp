@@ -38,8 +38,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 
 }  // namespace
 
-WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
-                             std::unique_ptr<ConnectionProbe> probe, QWidget* parent)
+WebMainWindow::WebMainWindow(Path workingDirectory, HttpLimits limits, std::unique_ptr<ConnectionProbe> probe,
+                             QWidget* parent)
     : QWidget(parent),
       workingDirectory_(std::move(workingDirectory)),
       probe_(std::move(probe)),
@@ -125,7 +125,7 @@ void WebMainWindow::setWindowOpeners(std::function<void()> settingsDialog, std::
 
 void WebMainWindow::setDateText(const std::string& text) { Label1->setText(fromCp1252(text)); }
 
-std::string WebMainWindow::tempPath() const { return joinPath(workingDirectory_, "TEMP.CSV"); }
+Path WebMainWindow::tempPath() const { return workingDirectory_ / "TEMP.CSV"; }
 
 void WebMainWindow::LMDButton2Click() {
     // A refresh asked for meanwhile runs once the current one has ended; never two at once.
@@ -153,12 +153,11 @@ void WebMainWindow::startRefresh() {
     ListBox->clear();
     LedSpectrum1->setShowInactive(!settings_->hideInactive());
 
-    const std::string path = tempPath();
-    // Paths are Windows-1252 text; the file system wants its own encoding.
-    std::FILE* file = std::fopen(QFile::encodeName(fromCp1252(path)).constData(), "wb");
-    if (!file) fail(msg::CannotCreate, path);
+    const Path path = tempPath();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) fail(msg::CannotCreate, pathText(path));
     fetching_ = true;
-    worker_->start(url, file, path, this, [this, file, pacMax](const FetchOutcome& outcome) {
+    worker_->start(url, file, pathText(path), this, [this, file, pacMax](const FetchOutcome& outcome) {
         finishRefresh(file, pacMax, outcome);
     });
 }
@@ -174,7 +173,7 @@ void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOut
     if (!outcome.ok)
         guarded([&] { throw LumetraError(outcome.error); });
     else if (!closed)
-        guarded([&] { fail(msg::CannotCreate, tempPath()); });
+        guarded([&] { fail(msg::CannotCreate, pathText(tempPath())); });
 }
 
 void WebMainWindow::showDay(double pacMax) {

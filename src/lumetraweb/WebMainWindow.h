@@ -22,7 +22,7 @@ class WebMainWindow : public QWidget, public WebViewerActions {
     Q_OBJECT
 public:
     // FormCreate: takes the working directory, shows today, clears the power texts.
-    explicit WebMainWindow(std::string workingDirectory, HttpLimits limits = {},
+    explicit WebMainWindow(Path workingDirectory, HttpLimits limits = {},
                            std::unique_ptr<ConnectionProbe> probe = std::make_unique<SystemConnectionProbe>(),
                            QWidget* parent = nullptr);
     ~WebMainWindow() override;
@@ -41,7 +41,7 @@ public:
     bool refreshRunning() const { return fetching_; }
     bool refreshWaiting() const { return refreshWaiting_; }
     const DayCurveResult& day() const { return day_; }
-    std::string tempPath() const;
+    Path tempPath() const;
     TLedSpectrum* chart() const { return LedSpectrum1; }
 
 private:
@@ -50,7 +50,7 @@ private:
     void showDay(double pacMax);
     void showCurve();
 
-    std::string workingDirectory_;
+    Path workingDirectory_;
     std::unique_ptr<ConnectionProbe> probe_;
     const WebSettingsFields* settings_ = nullptr;
     DayCurveResult day_;

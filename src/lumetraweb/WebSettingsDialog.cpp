@@ -55,7 +55,7 @@ void PeriodSpinBox::fixup(QString& input) const {
     if (ok) input = QString::number(std::clamp(n, minimum(), maximum()));
 }
 
-WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent)
+WebSettingsDialog::WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       workingDirectory_(std::move(workingDirectory)),
       viewer_(viewer) {

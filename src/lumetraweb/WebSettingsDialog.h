@@ -28,7 +28,7 @@ class WebSettingsDialog : public QWidget, public WebSettingsFields {
     Q_OBJECT
 public:
     // Does not load yet: FormCreate does, under the start-up guard.
-    WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
+    WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
 
     void FormCreate();
     void sButton1Click();
@@ -42,12 +42,12 @@ public:
     bool hideInactive() const override;
 
     QTimer& timer() { return Timer1; }
-    std::string iniPath() const { return webSettingsPath(workingDirectory_); }
+    Path iniPath() const { return webSettingsPath(workingDirectory_); }
 
 private:
     WebSettingsValues fieldValues() const;
 
-    std::string workingDirectory_;
+    Path workingDirectory_;
     WebViewerActions& viewer_;
 
     QLineEdit* LMDEdit1;

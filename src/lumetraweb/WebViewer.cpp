@@ -11,7 +11,7 @@ void bringBack(QWidget* w) {
 }
 }  // namespace
 
-WebViewer::WebViewer(const std::string& workingDirectory, HttpLimits limits,
+WebViewer::WebViewer(const Path& workingDirectory, HttpLimits limits,
                      std::unique_ptr<ConnectionProbe> probe) {
     mainWindow = std::make_unique<WebMainWindow>(workingDirectory, limits, std::move(probe));
     settings = std::make_unique<WebSettingsDialog>(workingDirectory, *mainWindow, mainWindow.get());

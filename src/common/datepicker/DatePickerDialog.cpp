@@ -12,8 +12,7 @@
 
 namespace lumetra {
 
-DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePickerTarget* target,
-                                   QWidget* parent)
+DatePickerDialog::DatePickerDialog(const Path& yearsDirectory, DatePickerTarget* target, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       model_(Clock::today()),
       target_(target) {
@@ -56,7 +55,7 @@ DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePicker
     connect(cancelButton_, &QPushButton::clicked, this, &DatePickerDialog::cancelButtonClick);
 }
 
-void DatePickerDialog::FormCreate(const std::string& yearsDirectory) {
+void DatePickerDialog::FormCreate(const Path& yearsDirectory) {
     guarded([&] {
         for (const std::string& year : readYearList(yearsDirectory)) yearBox_->addItem(fromCp1252(year));
     });

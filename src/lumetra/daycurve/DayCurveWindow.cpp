@@ -108,11 +108,10 @@ void DayCurveWindow::sButton2Click() {
 
 void DayCurveWindow::sButton3Click() {
     guarded([&] {
-        const QString chosen =
-            Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                  fromCp1252(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
+        const QString chosen = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
+                                                     qtPath(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
         if (chosen.isEmpty()) return;
-        const std::string path = toCp1252(chosen);
+        const Path path = pathFromQt(chosen);
         const double PacMax = takeSettingsForRead();
         try {
             day_.readArchived(path, PacMax);
@@ -122,7 +121,7 @@ void DayCurveWindow::sButton3Click() {
         }
         showCurve();
         if (day_.day().existed) label1_->clear();
-        setWindowTitle(fromCp1252("Tageswerte aus Archiv " + fileNameOf(path)));
+        setWindowTitle("Tageswerte aus Archiv " + qtPath(path.filename()));
     });
 }
 

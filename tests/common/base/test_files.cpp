@@ -46,7 +46,5 @@ TEST(Files, CaseBlindLookupAndPlainFileList) {
     dir.mkdir("sub");
     EXPECT_EQ(findFileNoCase(dir.path(), "08071500.suo"), dir.file("08071500.SUO"));
     EXPECT_EQ(findFileNoCase(dir.path(), "none.suo"), dir.file("none.suo"));
-    EXPECT_EQ(listPlainFiles(dir.path()), (std::vector<std::string>{"08071500.SUO", "A.dat", "b.dat"}));
-    EXPECT_EQ(joinPath("/a/b", "c"), "/a/b/c");
-    EXPECT_EQ(fileNameOf("/a/b/c.suo"), "c.suo");
+    EXPECT_EQ(listPlainFiles(dir.path()), (std::vector<Path>{"08071500.SUO", "A.dat", "b.dat"}));
 }
