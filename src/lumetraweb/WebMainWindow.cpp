@@ -1,6 +1,5 @@
 #include "WebMainWindow.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -154,26 +153,31 @@ void WebMainWindow::startRefresh() {
     LedSpectrum1->setShowInactive(!settings_->hideInactive());
 
     const Path path = tempPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) fail(msg::CannotCreate, pathText(path));
+    body_ = std::make_unique<BodyFile>(path);
     fetching_ = true;
-    worker_->start(url, file, pathText(path), this, [this, file, pacMax](const FetchOutcome& outcome) {
-        finishRefresh(file, pacMax, outcome);
-    });
+    worker_->start(url, body_->stream(), pathText(path), this,
+                   [this, pacMax](const FetchOutcome& outcome) { finishRefresh(pacMax, outcome); });
 }
 
-void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome) {
-    const bool closed = std::fclose(file) == 0;
+void WebMainWindow::finishRefresh(double pacMax, const FetchOutcome& outcome) {
+    // A failed fetch still leaves what arrived; only a failed write keeps the old file.
+    std::string saveError;
+    try {
+        body_->commit();
+    } catch (const LumetraError& e) {
+        saveError = e.what();
+    }
+    body_.reset();
     fetching_ = false;
-    if (outcome.ok && closed) guarded([&] { showDay(pacMax); });
+    if (outcome.ok && saveError.empty()) guarded([&] { showDay(pacMax); });
     if (refreshWaiting_) {
         refreshWaiting_ = false;
         LMDButton2Click();
     }
     if (!outcome.ok)
         guarded([&] { throw LumetraError(outcome.error); });
-    else if (!closed)
-        guarded([&] { fail(msg::CannotCreate, pathText(tempPath())); });
+    else if (!saveError.empty())
+        guarded([&] { throw LumetraError(saveError); });
 }
 
 void WebMainWindow::showDay(double pacMax) {

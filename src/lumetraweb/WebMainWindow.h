@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "BodyFile.h"
 #include "ConnectionState.h"
 #include "FetchWorker.h"
 #include "WebInterfaces.h"
@@ -46,10 +47,11 @@ public:
 
 private:
     void startRefresh();
-    void finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome);
+    void finishRefresh(double pacMax, const FetchOutcome& outcome);
     void showDay(double pacMax);
     void showCurve();
 
+    std::unique_ptr<BodyFile> body_;  // TEMP.CSV while a fetch fills it
     Path workingDirectory_;
     std::unique_ptr<ConnectionProbe> probe_;
     const WebSettingsFields* settings_ = nullptr;
