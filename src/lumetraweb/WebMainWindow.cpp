@@ -1,6 +1,5 @@
 #include "WebMainWindow.h"
 
-#include <QFile>
 #include <QListWidget>
 
 #include "WebUrl.h"
@@ -15,8 +14,8 @@
 #include "ui/WindowKit.h"
 
 namespace lumetra {
-WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
-                             std::unique_ptr<ConnectionProbe> probe, QWidget* parent)
+WebMainWindow::WebMainWindow(Path workingDirectory, HttpLimits limits, std::unique_ptr<ConnectionProbe> probe,
+                             QWidget* parent)
     : FixedWindow(ui::WindowSetup{"TForm1", "Lumetra-Web", QSize(464, 318)}.as(ui::WindowKind::Main), parent),
       workingDirectory_(std::move(workingDirectory)),
       probe_(std::move(probe)),
@@ -71,7 +70,7 @@ void WebMainWindow::setWindowOpeners(std::function<void()> settingsDialog, std::
 
 void WebMainWindow::setDateText(const std::string& text) { label1_->setText(fromCp1252(text)); }
 
-std::string WebMainWindow::tempPath() const { return joinPath(workingDirectory_, "TEMP.CSV"); }
+Path WebMainWindow::tempPath() const { return workingDirectory_ / "TEMP.CSV"; }
 
 void WebMainWindow::LMDButton2Click() {
     // A refresh asked for meanwhile runs once the current one has ended; never two at once.
@@ -99,28 +98,32 @@ void WebMainWindow::startRefresh() {
     listBox_->clear();
     chart_->setShowInactive(!settings_->hideInactive());
 
-    const std::string path = tempPath();
-    // Paths are Windows-1252 text; the file system wants its own encoding.
-    std::FILE* file = std::fopen(QFile::encodeName(fromCp1252(path)).constData(), "wb");
-    if (!file) fail(msg::CannotCreate, path);
+    const Path path = tempPath();
+    body_ = std::make_unique<BodyFile>(path);
     fetching_ = true;
-    worker_->start(url, file, path, this, [this, file, pacMax](const FetchOutcome& outcome) {
-        finishRefresh(file, pacMax, outcome);
-    });
+    worker_->start(url, body_->stream(), pathText(path), this,
+                   [this, pacMax](const FetchOutcome& outcome) { finishRefresh(pacMax, outcome); });
 }
 
-void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome) {
-    const bool closed = std::fclose(file) == 0;
+void WebMainWindow::finishRefresh(double pacMax, const FetchOutcome& outcome) {
+    // A failed fetch still leaves what arrived; only a failed write keeps the old file.
+    std::string saveError;
+    try {
+        body_->commit();
+    } catch (const LumetraError& e) {
+        saveError = e.what();
+    }
+    body_.reset();
     fetching_ = false;
-    if (outcome.ok && closed) guarded([&] { showDay(pacMax); });
+    if (outcome.ok && saveError.empty()) guarded([&] { showDay(pacMax); });
     if (refreshWaiting_) {
         refreshWaiting_ = false;
         guarded([&] { LMDButton2Click(); });
     }
     if (!outcome.ok)
         guarded([&] { throw LumetraError(outcome.error); });
-    else if (!closed)
-        guarded([&] { fail(msg::CannotCreate, tempPath()); });
+    else if (!saveError.empty())
+        guarded([&] { throw LumetraError(saveError); });
 }
 
 void WebMainWindow::showDay(double pacMax) {

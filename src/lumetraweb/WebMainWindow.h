@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "BodyFile.h"
 #include "ConnectionState.h"
 #include "FetchWorker.h"
 #include "WebInterfaces.h"
@@ -20,7 +21,7 @@ class WebMainWindow : public ui::FixedWindow, public WebViewerActions {
     Q_OBJECT
 public:
     // FormCreate: takes the working directory, shows today, clears the power texts.
-    explicit WebMainWindow(std::string workingDirectory, HttpLimits limits = {},
+    explicit WebMainWindow(Path workingDirectory, HttpLimits limits = {},
                            std::unique_ptr<ConnectionProbe> probe = std::make_unique<SystemConnectionProbe>(),
                            QWidget* parent = nullptr);
     ~WebMainWindow() override;
@@ -39,16 +40,17 @@ public:
     bool refreshRunning() const { return fetching_; }
     bool refreshWaiting() const { return refreshWaiting_; }
     const DayCurveResult& day() const { return day_; }
-    std::string tempPath() const;
+    Path tempPath() const;
     TLedSpectrum* chart() const { return chart_; }
 
 private:
     void startRefresh();
-    void finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome);
+    void finishRefresh(double pacMax, const FetchOutcome& outcome);
     void showDay(double pacMax);
     void showCurve();
 
-    std::string workingDirectory_;
+    std::unique_ptr<BodyFile> body_;  // TEMP.CSV while a fetch fills it
+    Path workingDirectory_;
     std::unique_ptr<ConnectionProbe> probe_;
     const WebSettingsFields* settings_ = nullptr;
     DayCurveResult day_;

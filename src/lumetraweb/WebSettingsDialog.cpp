@@ -28,7 +28,7 @@ void PeriodSpinBox::fixup(QString& input) const {
     if (ok) input = QString::number(std::clamp(n, minimum(), maximum()));
 }
 
-WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent)
+WebSettingsDialog::WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent)
     : FixedWindow({"TForm2", "Lumetra-Web Einstellungen", QSize(337, 129)}, parent),
       workingDirectory_(std::move(workingDirectory)),
       viewer_(viewer) {

@@ -26,7 +26,7 @@ class WebSettingsDialog : public ui::FixedWindow, public WebSettingsFields {
     Q_OBJECT
 public:
     // Does not load yet: FormCreate does, under the start-up guard.
-    WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
+    WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
 
     void FormCreate();
     void sButton1Click();
@@ -40,12 +40,12 @@ public:
     bool hideInactive() const override;
 
     QTimer& timer() { return timer1_; }
-    std::string iniPath() const { return webSettingsPath(workingDirectory_); }
+    Path iniPath() const { return webSettingsPath(workingDirectory_); }
 
 private:
     WebSettingsValues fieldValues() const;
 
-    std::string workingDirectory_;
+    Path workingDirectory_;
     WebViewerActions& viewer_;
 
     QLineEdit* lmdEdit1_;

@@ -5,7 +5,7 @@
 
 namespace lumetra {
 
-WebViewer::WebViewer(const std::string& workingDirectory, HttpLimits limits,
+WebViewer::WebViewer(const Path& workingDirectory, HttpLimits limits,
                      std::unique_ptr<ConnectionProbe> probe) {
     // Each creation step on its own: a failing one is reported and start-up goes on.
     guarded(

@@ -11,8 +11,7 @@
 
 namespace lumetra {
 
-DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePickerTarget* target,
-                                   QWidget* parent)
+DatePickerDialog::DatePickerDialog(const Path& yearsDirectory, DatePickerTarget* target, QWidget* parent)
     : FixedWindow(ui::WindowSetup{"TForm11", "Datum", QSize(265, 215)}.withDesktopFont(), parent),
       model_(Clock::today()),
       target_(target) {
@@ -38,7 +37,7 @@ DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePicker
     ui::connectGuarded(cancelButton_, &QPushButton::clicked, this, &DatePickerDialog::cancelButtonClick);
 }
 
-void DatePickerDialog::FormCreate(const std::string& yearsDirectory) {
+void DatePickerDialog::FormCreate(const Path& yearsDirectory) {
     guarded([&] {
         for (const std::string& year : readYearList(yearsDirectory)) yearBox_->addItem(fromCp1252(year));
     });

@@ -15,7 +15,7 @@ class DatePickerDialog : public ui::FixedWindow {
     Q_OBJECT
 public:
     // `yearsDirectory` is where JAHRE.DAT is looked for; `target` is not owned and may be set later.
-    explicit DatePickerDialog(const std::string& yearsDirectory, DatePickerTarget* target = nullptr,
+    explicit DatePickerDialog(const Path& yearsDirectory, DatePickerTarget* target = nullptr,
                               QWidget* parent = nullptr);
 
     void setTarget(DatePickerTarget* target) { target_ = target; }
@@ -29,7 +29,7 @@ public:
     void cancelButtonClick();
 
 private:
-    void FormCreate(const std::string& yearsDirectory);
+    void FormCreate(const Path& yearsDirectory);
 
     DatePickerModel model_;
     DatePickerTarget* target_;

@@ -3,6 +3,7 @@
 // owned by the application; every window gets a reference at creation.
 #include <string>
 
+#include "base/Files.h"
 #include "data/DailyYieldList.h"
 #include "data/SettingsDefaults.h"
 #include "evaluation/EvaluationState.h"
@@ -18,9 +19,9 @@ public:
     virtual std::string euro() const = 0;       // "Euro/KWh"
     virtual std::string co2() const = 0;        // "1 kWh entspricht … kg CO2"
     virtual std::string mail() const = 0;       // "Mailempfänger für Statistik"
-    virtual std::string smaDir() const = 0;     // "Verzeichnis SMA Online"
+    virtual Path smaDir() const = 0;            // "Verzeichnis SMA Online"
     virtual std::string smaNumber() const = 0;  // "SMA {NN}:"
-    virtual std::string uploadDir() const = 0;  // "Verzeichnis auf Webserver"
+    virtual Path uploadDir() const = 0;         // "Verzeichnis auf Webserver"
     virtual std::string pacMax() const = 0;     // "PAC max W"
     virtual bool showInactive() const = 0;      // "Inaktives Diagramm anzeigen"
 };
@@ -38,9 +39,9 @@ public:
     std::string euro() const override { return euroText; }
     std::string co2() const override { return co2Text; }
     std::string mail() const override { return mailText; }
-    std::string smaDir() const override { return smaDirText; }
+    Path smaDir() const override { return pathFromText(smaDirText); }
     std::string smaNumber() const override { return smaNumberText; }
-    std::string uploadDir() const override { return uploadDirText; }
+    Path uploadDir() const override { return pathFromText(uploadDirText); }
     std::string pacMax() const override { return pacMaxText; }
     bool showInactive() const override { return showInactiveChecked; }
 };
@@ -58,10 +59,10 @@ public:
 // Directories in use (paths without trailing "/"); the SMA and upload directories are read
 // from the settings fields instead.
 struct Directories {
-    std::string working;  // the process's current directory at start-up; holds LUMETRA.INI
-    std::string data;     // working + "/DATA" until the settings say otherwise
-    std::string backup;   // working
-    std::string archive;  // working
+    Path working;  // the process's current directory at start-up; holds LUMETRA.INI
+    Path data;     // working / "DATA" until the settings say otherwise
+    Path backup;   // working
+    Path archive;  // working
 };
 
 struct AppContext {

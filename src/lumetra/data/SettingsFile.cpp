@@ -33,7 +33,7 @@ std::string defaultText(SettingsField field, const Directories& dirs) {
         case SettingsField::Archiv:
         case SettingsField::Upload:
         case SettingsField::Data:
-            return joinPath(dirs.working, "DATA");
+            return pathText(dirs.working / "DATA");
         case SettingsField::Standort:
         case SettingsField::Backup:
         case SettingsField::Mail:
@@ -106,23 +106,22 @@ const char* settingsKey(SettingsSwitch sw) {
     return "";
 }
 
-std::string settingsFilePath(const Directories& dirs) {
-    return findFileNoCase(dirs.working, kSettingsFileName);
-}
+Path settingsFilePath(const Directories& dirs) { return findFileNoCase(dirs.working, kSettingsFileName); }
 
 void loadSettings(SettingsForm& form, AppContext& context) {
     Directories& dirs = context.dirs;
-    form.setText(SettingsField::Data, dirs.data);
-    form.setText(SettingsField::Upload, dirs.data);
+    form.setText(SettingsField::Data, pathText(dirs.data));
+    form.setText(SettingsField::Upload, pathText(dirs.data));
 
     const ProfileFile file(settingsFilePath(dirs));
     if (!file.exists()) return;
 
+    const ProfileSnapshot values = file.snapshot();
     for (SettingsField field : kFields)
-        form.setText(field, file.read(kSettingsSection, settingsKey(field), defaultText(field, dirs)));
+        form.setText(field, values.read(kSettingsSection, settingsKey(field), defaultText(field, dirs)));
     std::array<std::string, kSwitches.size()> switches;
     for (std::size_t i = 0; i < kSwitches.size(); ++i)
-        switches[i] = file.read(kSettingsSection, settingsKey(kSwitches[i]), defaultSwitch(kSwitches[i]));
+        switches[i] = values.read(kSettingsSection, settingsKey(kSwitches[i]), defaultSwitch(kSwitches[i]));
 
     context.evaluation.forecastYield = strToInt(form.text(SettingsField::Prognose));
 
@@ -139,10 +138,10 @@ void loadSettings(SettingsForm& form, AppContext& context) {
     showInactive(context, form.checked(SettingsSwitch::Display));
 
     const std::string backup = form.text(SettingsField::Backup);
-    dirs.backup = backup.empty() ? dirs.working : backup;
+    dirs.backup = backup.empty() ? dirs.working : pathFromText(backup);
     context.evaluation.co2Factor = strToFloat(form.text(SettingsField::Co2));
-    dirs.archive = form.text(SettingsField::Archiv);
-    dirs.data = form.text(SettingsField::Data);
+    dirs.archive = pathFromText(form.text(SettingsField::Archiv));
+    dirs.data = pathFromText(form.text(SettingsField::Data));
 }
 
 void saveSettings(SettingsForm& form, AppContext& context) {
@@ -165,9 +164,9 @@ void saveSettings(SettingsForm& form, AppContext& context) {
     context.evaluation.co2Factor = co2Factor == 0.0 ? defaults::kCo2Factor : co2Factor;
 
     const std::string backup = form.text(SettingsField::Backup);
-    dirs.backup = backup.empty() ? dirs.working : backup;
-    dirs.archive = form.text(SettingsField::Archiv);
-    dirs.data = form.text(SettingsField::Data);
+    dirs.backup = backup.empty() ? dirs.working : pathFromText(backup);
+    dirs.archive = pathFromText(form.text(SettingsField::Archiv));
+    dirs.data = pathFromText(form.text(SettingsField::Data));
 
     if (!dirExists(dirs.backup) && !createDirectory(dirs.backup) && context.main)
         context.main->setReferenceCaption("Backupverzeichnis kann nicht erstellt werden");

@@ -76,13 +76,13 @@ void DayCurveWindow::sButton2Click() { day_.archive(context_.dirs.archive, panel
 
 void DayCurveWindow::sButton3Click() {
     const QString chosen = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                                 fromCp1252(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
+                                                 qtPath(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
     if (chosen.isEmpty()) return;
-    const std::string path = toCp1252(chosen);
+    const Path path = pathFromQt(chosen);
     const double PacMax = takeSettingsForRead();
     ui::thenAlways([&] { day_.readArchived(path, PacMax); }, [&] { showCurve(); });
     if (day_.day().existed) label1_->clear();
-    setWindowTitle(fromCp1252("Tageswerte aus Archiv " + fileNameOf(path)));
+    setWindowTitle("Tageswerte aus Archiv " + qtPath(path.filename()));
 }
 
 void DayCurveWindow::LedSpectrum1MouseMove(int x, int /*y*/) {

@@ -54,7 +54,7 @@ void CsvImportDialog::importButtonClick() {
     // Linux file names are case-sensitive; the filter takes both spellings.
     const QString path = Dialogs::openFileName(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
     if (path.isEmpty()) return;
-    ui::thenAlways([&] { logic_.loadCsv(toCp1252(path)); },
+    ui::thenAlways([&] { logic_.loadCsv(pathFromQt(path)); },
                    [&] {
                        importList_->refresh();
                        importList_->scrollBar()->setValue(0);

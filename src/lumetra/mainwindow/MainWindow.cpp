@@ -89,7 +89,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
     Directories& dirs = context_.dirs;
     dirs.working = currentDirectory();
-    dirs.data = joinPath(dirs.working, "DATA");
+    dirs.data = dirs.working / "DATA";
     dirs.backup = dirs.working;
     dirs.archive = dirs.working;
     context_.autoBackup = true;

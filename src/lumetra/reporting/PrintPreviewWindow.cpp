@@ -138,19 +138,19 @@ void PrintPreviewWindow::zoomOutClick() {
 
 void PrintPreviewWindow::saveClick() {
     QString name = Dialogs::saveFileName(this, QStringLiteral("Statistik speichern"),
-                                         fromCp1252(context_.dirs.data), kFilter);
+                                         qtPath(context_.dirs.data), kFilter);
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += name.endsWith(u'.') ? "PVS" : ".PVS";
-    saveReportFile(toCp1252(name), document_.lines);
+    saveReportFile(pathFromQt(name), document_.lines);
 }
 
 void PrintPreviewWindow::openClick() {
     const QString name = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                               fromCp1252(context_.dirs.data), kFilter);
+                                               qtPath(context_.dirs.data), kFilter);
     if (name.isEmpty()) return;
     // Read first: a failed open keeps the document that the page view still shows, so
     // a later save or mail cannot silently send an empty report.
-    document_.lines = loadReportFile(toCp1252(name));
+    document_.lines = loadReportFile(pathFromQt(name));
     layOut();
 }
 
@@ -162,14 +162,14 @@ void PrintPreviewWindow::sendClick() {
         return;
     }
     const MonthAndYear month = currentMonth();
-    const std::string path =
-        joinPath(context_.dirs.data, "Statistik_" + month.monthName + "_" + month.year + ".RTF");
+    const Path path =
+        context_.dirs.data / pathFromText("Statistik_" + month.monthName + "_" + month.year + ".RTF");
     saveReportFile(path, document_.lines);
 
     MailRequest request;
     request.set("to", recipient);
     request.set("subject", "PV - Statistik: " + month.monthName + " " + month.year);
-    request.set("attachment0", toCp1252(QFileInfo(fromCp1252(path)).absoluteFilePath()));
+    request.set("attachment0", toCp1252(QFileInfo(qtPath(path)).absoluteFilePath()));
     mailHandOff_ = SendMail(this, request);
 }
 

@@ -125,8 +125,8 @@ void SettingsDialog::buildDirectoryFields() {
                       "Verzeichnis für Datensicherung wählen", 280);
     addDirectoryField(SettingsField::Upload, "uploadDirField", "Verzeichnis auf Webserver",
                       "Verzeichnis für Upload wählen", 320);
-    setText(SettingsField::Data, context_.dirs.data);
-    setText(SettingsField::Upload, context_.dirs.data);
+    setText(SettingsField::Data, pathText(context_.dirs.data));
+    setText(SettingsField::Upload, pathText(context_.dirs.data));
 
     // "{NN}" stands literally: the caption names the two digits to type.
     addLabelBefore(this, "SMA {NN}:", 396, 202);
@@ -167,6 +167,8 @@ std::string SettingsDialog::text(SettingsField field) const {
     return toCp1252(edits_[index(field)]->text());
 }
 
+Path SettingsDialog::pathOf(SettingsField field) const { return pathFromQt(edits_[index(field)]->text()); }
+
 void SettingsDialog::setText(SettingsField field, const std::string& text) {
     if (field != SettingsField::Standort) {
         edits_[index(field)]->setText(fromCp1252(text));
@@ -193,8 +195,8 @@ void SettingsDialog::setLocationNames(const std::vector<std::string>& names) {
 void SettingsDialog::chooseDirectory(SettingsField field, const QString& title) {
     const QString chosen = Dialogs::existingDirectory(this, title);
     if (chosen.isEmpty()) return;
-    const std::string path = toCp1252(chosen);
-    setText(field, path);
+    const Path path = pathFromQt(chosen);
+    edits_[index(field)]->setText(chosen);
     // These are held by the main window and take effect at once, even after "Abbruch".
     if (field == SettingsField::Data)
         context_.dirs.data = path;

@@ -32,10 +32,11 @@ public:
     std::string euro() const override { return text(SettingsField::Euro); }
     std::string co2() const override { return text(SettingsField::Co2); }
     std::string mail() const override { return text(SettingsField::Mail); }
-    std::string smaDir() const override { return text(SettingsField::SmaDir); }
+    Path smaDir() const override { return pathOf(SettingsField::SmaDir); }
     std::string smaNumber() const override { return text(SettingsField::SmaPar); }
-    std::string uploadDir() const override { return text(SettingsField::Upload); }
+    Path uploadDir() const override { return pathOf(SettingsField::Upload); }
     std::string pacMax() const override;
+    Path pathOf(SettingsField field) const;
     bool showInactive() const override { return checked(SettingsSwitch::Display); }
 
     // SettingsForm

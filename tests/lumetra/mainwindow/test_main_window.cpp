@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthWithTheLineAt1000PerKwp) {
     EXPECT_TRUE(find("Label15")->isVisibleTo(window.get()));
     EXPECT_TRUE(find("Label28")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("Label2")->isVisibleTo(window.get()));
-    EXPECT_EQ(context.dirs.data, context.dirs.working + "/DATA");
+    EXPECT_EQ(context.dirs.data, context.dirs.working / "DATA");
     EXPECT_EQ(context.main, window.get());
     EXPECT_TRUE(reporter.errors.empty());
 }

@@ -28,13 +28,13 @@ TEST_F(SettingsDialogTest, InitialContentsWithoutSettingsFile) {
                                                       {"forecastField", "0"},
                                                       {"co2Field", "0,662"},
                                                       {"pacMaxField", "5000"},
-                                                      {"dataDirField", fromCp1252(context.dirs.data)},
+                                                      {"dataDirField", qtPath(context.dirs.data)},
                                                       {"smaDirField", ""},
                                                       {"smaNumberField", "00"},
                                                       {"archiveDirField", ""},
                                                       {"backupDirField", ""},
                                                       {"mailField", ""},
-                                                      {"uploadDirField", fromCp1252(context.dirs.data)}};
+                                                      {"uploadDirField", qtPath(context.dirs.data)}};
     for (const auto& [name, text] : fields) EXPECT_EQ(field(settings.get(), name)->text(), text) << name;
     EXPECT_TRUE(box("inactiveChartBox")->isChecked());
     EXPECT_TRUE(box("autoBackupBox")->isChecked());
@@ -122,7 +122,7 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
         const char* button;
         const char* field;
         QString title;
-        std::string Directories::*inUse;  // nullptr: read from the field
+        Path Directories::*inUse;  // nullptr: read from the field
     };
     const Case cases[] = {
         {"dataDirFieldButton", "dataDirField", "Datenverzeichnis wählen", &Directories::data},
@@ -144,12 +144,12 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
         click(settings.get(), c.button);
         EXPECT_EQ(field(settings.get(), c.field)->text(), fromCp1252(chosen));
         if (c.inUse) {
-            EXPECT_EQ(context.dirs.*c.inUse, chosen) << c.field;
+            EXPECT_EQ(context.dirs.*c.inUse, pathFromText(chosen)) << c.field;
         }
     }
     click(settings.get(), "cancelButton");
     EXPECT_FALSE(dir.exists("LUMETRA.INI"));
-    EXPECT_EQ(context.settings->uploadDir(), "/gewählt/uploadDirField");
+    EXPECT_EQ(context.settings->uploadDir(), pathFromText("/gewählt/uploadDirField"));
 }
 
 TEST_F(SettingsDialogTest, TypingALocationTakesItOverLetterByLetter) {
