@@ -2,6 +2,8 @@
 
 #include "base/Files.h"
 #include "base/German.h"
+#include "sbfspot/SbfspotCsv.h"
+#include "sbfspot/SbfspotFiles.h"
 
 namespace lumetra {
 
@@ -9,7 +11,18 @@ std::string CsvImport::filePath(const std::string& dataDirectory) {
     return findFileNoCase(dataDirectory, DailyYieldList::kFileName);
 }
 
-void CsvImport::loadCsv(const std::string& path) { importLines_.loadFromFile(path); }
+void CsvImport::loadCsv(const std::string& path) { loadCsvFiles({path}); }
+
+void CsvImport::loadCsvFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> lines;
+    for (const std::string& path : paths) {
+        const std::string bytes = readFile(path);
+        const std::vector<std::string> more =
+            sbfspot::looksLikeSbfspot(bytes) ? sbfspot::monthRows(bytes, path) : splitLines(bytes);
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    importLines_.loadFromBytes(joinLines(lines));
+}
 
 bool CsvImport::fillOriginalsIfExists(const std::string& dataDirectory) {
     const std::string path = filePath(dataDirectory);

@@ -80,9 +80,12 @@ void CsvImportDialog::openFromMainWindow() {
 
 void CsvImportDialog::importButtonClick() {
     // Linux file names are case-sensitive; the filter takes both spellings.
-    const QString path = Dialogs::openFileName(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
-    if (path.isEmpty()) return;
-    guarded([&] { logic_.loadCsv(toCp1252(path)); });
+    const QStringList chosen =
+        Dialogs::openFileNames(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
+    if (chosen.isEmpty()) return;
+    std::vector<std::string> paths;
+    for (const QString& path : chosen) paths.push_back(toCp1252(path));
+    guarded([&] { logic_.loadCsvFiles(paths); });
     importList_->refresh();
     importList_->scrollBar()->setValue(0);
 }

@@ -14,6 +14,7 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "dayfile/DayFileName.h"
+#include "sbfspot/SbfspotDayFiles.h"
 
 namespace lumetra {
 namespace {
@@ -78,6 +79,7 @@ void uploadToday(const SettingsFields& fields, const PendingEvents& pending) {
     const std::string smaDir = fields.smaDir(), uploadDir = fields.uploadDir();
     const std::string name = DayFileName(formatDate(Clock::today()), fields.smaNumber());
     if (!dirExists(smaDir)) return;
+    sbfspot::provideDayFile(smaDir, name, formatDate(Clock::today()));
     const std::string source = findFileNoCase(smaDir, name);
     if (!fileExists(source)) return;
     if (pending) pending();
