@@ -76,13 +76,17 @@ std::string dayFileFrom(std::string_view bytes, const std::string& path, const D
         double counter = 0;   // kWh, over inverters
     };
     std::array<Slot, kSlots> slots{};
+    // A slot without readings carries the counter on; before the first reading of the day the
+    // counter stood where that reading found it.
+    std::optional<double> counter;
+    int firstSecond = 0;
     for (const Reading& r : file.readings) {
         if (r.date != day) failAt(path, r.lineNumber, "gehört nicht zum Tag", " " + formatDate(day));
         Slot& slot = slots[static_cast<std::size_t>(r.hour * 6 + r.minute / 10)];
-        double power = 0, counter = 0;
+        double power = 0, sum = 0;
         for (int i = 0; i < inverters; ++i) {
             const auto k = static_cast<std::size_t>(i);
-            counter += r.values[2 * k] * counterFactor[k];
+            sum += r.values[2 * k] * counterFactor[k];
             power += r.values[2 * k + 1] * powerFactor[k];
         }
         ++slot.lines;
@@ -90,18 +94,13 @@ std::string dayFileFrom(std::string_view bytes, const std::string& path, const D
         const int second = (r.hour * 60 + r.minute) * 60 + r.second;
         if (second >= slot.lastSecond) {
             slot.lastSecond = second;
-            slot.counter = counter;
+            slot.counter = sum;
+        }
+        if (!counter || second < firstSecond) {
+            counter = sum;
+            firstSecond = second;
         }
     }
-
-    // A slot without readings carries the counter on; before the first reading of the day the
-    // counter stood where that reading found it.
-    std::optional<double> counter;
-    for (const Slot& slot : slots)
-        if (slot.lines) {
-            counter = slot.counter;
-            break;
-        }
 
     std::vector<std::string> lines;
     std::string serials;
