@@ -305,3 +305,19 @@ TEST_F(DayCurveWindowTest, AnSbfspotDayIsDrawnOneSlotPerColumn) {
     window.LedSpectrum1MouseMove(6 + 3 * 100, 0);
     EXPECT_EQ(label1(), "2505.0 Watt");
 }
+
+TEST_F(DayCurveWindowTest, AMalformedSbfspotDayIsReportedAndWritesNothing) {
+    window.showDayValues();
+    window.hide();
+    const int before = column(72);
+    QFile source(QString(LUMETRA_TEST_DATA) + "/sbfspot/Bad-20240717.csv");
+    ASSERT_TRUE(source.copy(QString::fromStdString(sma.file("Bad-20240717.csv"))));
+    context.evaluation.selectedDateText = "17.07.2024";
+    window.showDayValues();
+    EXPECT_EQ(errors.errors, std::vector<std::string>{"SBFspot-Datei " + sma.file("Bad-20240717.csv") +
+                                                      ", Zeile 11: keine Zahl: '1.5'"});
+    EXPECT_FALSE(sma.exists("24071700.suo"));
+    EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2008");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(column(72), before);
+}
