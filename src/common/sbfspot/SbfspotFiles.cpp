@@ -1,6 +1,7 @@
 #include "SbfspotFiles.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -48,6 +49,7 @@ std::vector<std::string> monthRows(std::string_view bytes, const std::string& pa
         double sum = 0;
         for (int i = 0; i < file.inverters(); ++i)
             sum += r.values[static_cast<std::size_t>(2 * i + 1)] * factors[static_cast<std::size_t>(i)];
+        if (!std::isfinite(sum)) failAt(path, r.lineNumber, "Wert zu groß");
         rows.push_back(formatDate(r.date) + ";" + formatNumber(sum, file.precision, ','));
     }
     return rows;
@@ -91,6 +93,7 @@ std::string dayFileFrom(std::string_view bytes, const std::string& path, const D
         }
         ++slot.lines;
         slot.powerSum += power;
+        if (!std::isfinite(sum) || !std::isfinite(slot.powerSum)) failAt(path, r.lineNumber, "Wert zu groß");
         const int second = (r.hour * 60 + r.minute) * 60 + r.second;
         if (second >= slot.lastSecond) {
             slot.lastSecond = second;

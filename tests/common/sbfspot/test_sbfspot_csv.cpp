@@ -81,6 +81,9 @@ TEST(SbfspotCsv, LinesThatDoNotFollowTheFilesHeaderNameFileAndLine) {
         {head() + "31/06/2024;1,0;2,0\n",
          "SBFspot-Datei m.csv, Zeile 10: passt nicht zum Datumsmuster dd/MM/yyyy: '31/06/2024'"},
         {head("dd/MM/yyyy;kWh;kW"), "SBFspot-Datei m.csv, Zeile 9: Einheit kWh erwartet: 'kW'"},
+        {head("dd/MM/yyyy;kWh;kWh;kWh;kWh") + "01/06/2024;1;1" + std::string(308, '0') + ";1;1" +
+             std::string(308, '0') + "\n",
+         "SBFspot-Datei m.csv, Zeile 10: Wert zu groß"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(errorOf([&] { monthRows(c.bytes, "m.csv"); }), c.message) << c.bytes;
@@ -210,6 +213,8 @@ TEST(SbfspotDay, MalformedDayFilesNameFileAndLine) {
          "SBFspot-Datei d.csv, Zeile 11: gehört nicht zum Tag 17.07.2024"},
         {head(), "SBFspot-Datei d.csv, Zeile 9: das Datumsmuster enthält keine Uhrzeit: 'dd/MM/yyyy'"},
         {head("dd/MM/yyyy HH:mm:ss;kWh;kWh"), "SBFspot-Datei d.csv, Zeile 9: Einheit kW erwartet: 'kWh'"},
+        {dayHead + "17/07/2024 00:00:00;1,0;1" + std::string(307, '0') + "\n",
+         "SBFspot-Datei d.csv, Zeile 10: Wert zu groß"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(errorOf([&] { dayFileFrom(c.bytes, "d.csv", Date{2024, 7, 17}); }), c.message);
