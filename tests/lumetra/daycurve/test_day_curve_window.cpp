@@ -304,6 +304,8 @@ TEST_F(DayCurveWindowTest, AnSbfspotDayIsDrawnOneSlotPerColumn) {
     EXPECT_GT(litSegments(column(119), 0, 100, l.n), litSegments(column(36), 0, 100, l.n));
     window.LedSpectrum1MouseMove(6 + 3 * 100, 0);
     EXPECT_EQ(label1(), "2505.0 Watt");
+    if (const QString out = qEnvironmentVariable("LUMETRA_SCREENSHOT_DIR"); !out.isEmpty())
+        window.grab().save(out + "/daycurve-sbfspot.png");
 }
 
 TEST_F(DayCurveWindowTest, AMalformedSbfspotDayIsReportedAndWritesNothing) {
