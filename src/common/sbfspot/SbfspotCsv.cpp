@@ -25,7 +25,7 @@ std::vector<std::string_view> split(std::string_view line, char delimiter) {
     }
 }
 
-std::string quoted(std::string_view text) {
+std::string shownText(std::string_view text) {
     std::string shown(text.substr(0, kMaxQuoted));
     if (text.size() > kMaxQuoted) shown += "...";
     return " '" + shown + "'";
@@ -40,7 +40,7 @@ struct Format {
     int precision = 3;
 };
 
-Format readFormatLine(std::string_view line, const std::string& path) {
+Format readFormatLine(std::string_view line, const Path& path) {
     Format format;
     for (std::string_view item : split(line, '|')) {
         const std::size_t blank = item.find(' ');
@@ -53,19 +53,19 @@ Format readFormatLine(std::string_view line, const std::string& path) {
             else if (value == "comma")
                 format.delimiter = ',';
             else
-                failAt(path, 2, "unbekanntes Trennzeichen", quoted(value));
+                failAt(path, 2, "unbekanntes Trennzeichen", shownText(value));
         } else if (key == "Decimalpoint") {
             if (value == "comma")
                 format.decimalPoint = ',';
             else if (value == "dot")
                 format.decimalPoint = '.';
             else
-                failAt(path, 2, "unbekanntes Dezimalzeichen", quoted(value));
+                failAt(path, 2, "unbekanntes Dezimalzeichen", shownText(value));
         } else if (key == "Precision") {
             int digits = -1;
             const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), digits);
             if (ec != std::errc() || ptr != value.data() + value.size() || digits < 0 || digits > 9)
-                failAt(path, 2, "ungültige Genauigkeit", quoted(value));
+                failAt(path, 2, "ungültige Genauigkeit", shownText(value));
             format.precision = digits;
         }
     }
@@ -88,9 +88,9 @@ bool digits(std::string_view text, std::size_t pos, std::size_t count, int& out)
 
 }  // namespace
 
-void failAt(const std::string& path, int line, std::string_view reasonUtf8, std::string_view detail) {
-    throw LumetraError(cp1252FromUtf8("SBFspot-Datei ") + path + ", Zeile " + std::to_string(line) + ": " +
-                       cp1252FromUtf8(reasonUtf8) + std::string(detail));
+void failAt(const Path& path, int line, std::string_view reasonUtf8, std::string_view detail) {
+    throw LumetraError(cp1252FromUtf8("SBFspot-Datei ") + pathText(path) + ", Zeile " + std::to_string(line) +
+                       ": " + cp1252FromUtf8(reasonUtf8) + std::string(detail));
 }
 
 bool looksLikeSbfspot(std::string_view bytes) {
@@ -165,14 +165,14 @@ std::string formatNumber(double value, int decimals, char point) {
     return text;
 }
 
-CsvFile parseCsv(std::string_view bytes, const std::string& path) {
+CsvFile parseCsv(std::string_view bytes, const Path& path) {
     const std::vector<std::string> lines = splitLines(bytes);
     if (lines.empty() || !startsWith(lines[0], "sep=")) failAt(path, 1, "\"sep=\" erwartet");
     if (lines.size() < 2 || !startsWith(lines[1], "Version CSV")) failAt(path, 2, "\"Version CSV\" erwartet");
 
     const Format format = readFormatLine(lines[1], path);
     if (lines[0].size() != 5 || lines[0][4] != format.delimiter)
-        failAt(path, 1, "passt nicht zum Trennzeichen der Zeile 2", quoted(lines[0]));
+        failAt(path, 1, "passt nicht zum Trennzeichen der Zeile 2", shownText(lines[0]));
     if (lines.size() <= kHeaderLines)
         failAt(path, static_cast<int>(lines.size()) + 1, "die Spaltenköpfe fehlen");
 
@@ -187,7 +187,7 @@ CsvFile parseCsv(std::string_view bytes, const std::string& path) {
     file.datePattern = std::string(columns[0]);
     if (file.datePattern.find("dd") == std::string::npos ||
         file.datePattern.find("MM") == std::string::npos || file.datePattern.find("yy") == std::string::npos)
-        failAt(path, kHeaderLines + 1, "das Datumsmuster ist unvollständig", quoted(file.datePattern));
+        failAt(path, kHeaderLines + 1, "das Datumsmuster ist unvollständig", shownText(file.datePattern));
     file.patternHasTime =
         file.datePattern.find("HH") != std::string::npos && file.datePattern.find("mm") != std::string::npos;
     for (std::size_t c = 1; c < columns.size(); ++c) file.units.emplace_back(columns[c]);
@@ -208,11 +208,11 @@ CsvFile parseCsv(std::string_view bytes, const std::string& path) {
         reading.lineNumber = number;
         if (!parseStamp(fields[0], file.datePattern, reading))
             failAt(path, number, "passt nicht zum Datumsmuster",
-                   " " + file.datePattern + ":" + quoted(fields[0]));
+                   " " + file.datePattern + ":" + shownText(fields[0]));
         for (std::size_t c = 1; c < fields.size(); ++c) {
             double value = 0;
             if (!parseNumber(fields[c], format.decimalPoint, value))
-                failAt(path, number, "keine Zahl:", quoted(fields[c]));
+                failAt(path, number, "keine Zahl:", shownText(fields[c]));
             reading.values.push_back(value);
         }
         file.readings.push_back(std::move(reading));

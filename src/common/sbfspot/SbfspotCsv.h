@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Files.h"
 #include "base/German.h"
 
 namespace lumetra::sbfspot {
@@ -35,10 +36,10 @@ struct CsvFile {
 };
 
 // `path` names the file in messages. Throws LumetraError.
-CsvFile parseCsv(std::string_view bytes, const std::string& path);
+CsvFile parseCsv(std::string_view bytes, const Path& path);
 
 // "SBFspot-Datei <path>, Zeile <line>: <reason>" (reason UTF-8, the rest Windows-1252).
-[[noreturn]] void failAt(const std::string& path, int line, std::string_view reasonUtf8,
+[[noreturn]] void failAt(const Path& path, int line, std::string_view reasonUtf8,
                          std::string_view detail = {});
 
 // A date and time text against a pattern of dd, MM, yyyy, yy, HH, mm, ss and literal characters.

@@ -1,49 +1,57 @@
 #include "SbfspotDayFiles.h"
 
-#include <QDateTime>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <system_error>
 
 #include "SbfspotFiles.h"
-#include "base/Cp1252.h"
 #include "base/DelimitedLineList.h"
 #include "base/Errors.h"
-#include "base/Files.h"
 #include "dayfile/DayFileName.h"
 
 namespace lumetra::sbfspot {
 namespace {
 
-QString q(const std::string& path) { return fromCp1252(path); }
+namespace fs = std::filesystem;
 
 enum class Target { Missing, MadeHere, Foreign, Unreadable };
 
-Target targetState(const std::string& path) {
-    QFile file(q(path));
-    if (!file.exists()) return Target::Missing;
-    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) return Target::Unreadable;
-    const QByteArray head = file.read(static_cast<qint64>(kDayFileMarker.size()));
-    return isMadeFromSbfspot(std::string_view(head.constData(), static_cast<std::size_t>(head.size())))
-               ? Target::MadeHere
-               : Target::Foreign;
+Target targetState(const Path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) return Target::Missing;
+    if (!fs::is_regular_file(status)) return Target::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Target::Unreadable;
+    std::string head(kDayFileMarker.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return isMadeFromSbfspot(head) ? Target::MadeHere : Target::Foreign;
+}
+
+std::optional<fs::file_time_type> modified(const Path& path) {
+    std::error_code ec;
+    const fs::file_time_type t = fs::last_write_time(path, ec);
+    if (ec) return std::nullopt;
+    return t;
 }
 
 std::optional<Date> parseDateText(const std::string& text) {
-    Date d;
     if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
-    try {
-        d = Date{std::stoi(text.substr(6, 4)), std::stoi(text.substr(3, 2)), std::stoi(text.substr(0, 2))};
-    } catch (const std::exception&) {
-        return std::nullopt;
+    int n[8], k = 0;
+    for (std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u}) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        n[k++] = text[i] - '0';
     }
+    const Date d{n[4] * 1000 + n[5] * 100 + n[6] * 10 + n[7], n[2] * 10 + n[3], n[0] * 10 + n[1]};
     if (!isValidDate(d.year, d.month, d.day)) return std::nullopt;
     return d;
 }
 
 struct Candidate {
-    std::string name, path;
+    std::string name;  // as on disk
+    Path path;
 };
 
 bool before(const Candidate& a, const Candidate& b) {
@@ -59,8 +67,8 @@ std::optional<Date> dateOfDayFileName(std::string_view name) {
     if (name.size() <= tail) return std::nullopt;
     const std::string_view end = name.substr(name.size() - tail);
     const std::string_view ext = end.substr(9);
-    if (end[0] != '-' || ext.size() != 4 || ext[0] != '.' || (ext[1] | 0x20) != 'c' ||
-        (ext[2] | 0x20) != 's' || (ext[3] | 0x20) != 'v')
+    if (end[0] != '-' || ext[0] != '.' || (ext[1] | 0x20) != 'c' || (ext[2] | 0x20) != 's' ||
+        (ext[3] | 0x20) != 'v')
         return std::nullopt;
     int n[8];
     for (int i = 0; i < 8; ++i) {
@@ -73,13 +81,13 @@ std::optional<Date> dateOfDayFileName(std::string_view name) {
     return d;
 }
 
-std::optional<std::string> findDayFileSource(const std::string& smaDir, const Date& day) {
+std::optional<Path> findDayFileSource(const Path& smaDir, const Date& day) {
     std::optional<Candidate> first;
-    for (const std::string& dir : {smaDir, joinPath(smaDir, std::to_string(day.year))}) {
+    for (const Path& dir : {smaDir, smaDir / std::to_string(day.year)}) {
         if (!dirExists(dir)) continue;
-        for (const std::string& name : listPlainFiles(dir)) {
-            if (dateOfDayFileName(name) != day) continue;
-            Candidate c{name, joinPath(dir, name)};
+        for (const Path& name : listPlainFiles(dir)) {
+            if (dateOfDayFileName(name.native()) != day) continue;
+            Candidate c{name.native(), dir / name};
             if (!first || before(c, *first)) first = std::move(c);
         }
     }
@@ -87,15 +95,17 @@ std::optional<std::string> findDayFileSource(const std::string& smaDir, const Da
     return first->path;
 }
 
-bool writeDayFileIfStale(const std::string& source, const std::string& target, const Date& day) {
+bool writeDayFileIfStale(const Path& source, const Path& target, const Date& day) {
     switch (targetState(target)) {
         case Target::Foreign:
             return false;
         case Target::Unreadable:
-            fail(msg::CannotOpen, target);
-        case Target::MadeHere:
-            if (QFileInfo(q(source)).lastModified() <= QFileInfo(q(target)).lastModified()) return false;
+            fail(msg::CannotOpen, pathText(target));
+        case Target::MadeHere: {
+            const auto sourceTime = modified(source), targetTime = modified(target);
+            if (sourceTime && targetTime && *sourceTime <= *targetTime) return false;
             break;
+        }
         case Target::Missing:
             break;
     }
@@ -103,28 +113,29 @@ bool writeDayFileIfStale(const std::string& source, const std::string& target, c
     return true;
 }
 
-bool provideDayFile(const std::string& smaDir, const std::string& dayFileName, const std::string& dateText) {
+bool provideDayFile(const Path& smaDir, const std::string& dayFileName, const std::string& dateText) {
     const std::optional<Date> day = parseDateText(dateText);
     if (!day || !dirExists(smaDir)) return false;
-    const std::string target = findFileNoCase(smaDir, dayFileName);
+    const Path target = findFileNoCase(smaDir, dayFileName);
     // The logger's own day files, and one we cannot read, take the way they always took.
     const Target state = targetState(target);
     if (state == Target::Foreign || state == Target::Unreadable) return false;
-    const std::optional<std::string> source = findDayFileSource(smaDir, *day);
+    const std::optional<Path> source = findDayFileSource(smaDir, *day);
     if (!source) return false;
     return writeDayFileIfStale(*source, target, *day);
 }
 
-TreeResult writeDayFilesOfTree(const std::string& sourceDir, const std::string& targetDir,
-                               const std::string& smaNumber) {
+TreeResult writeDayFilesOfTree(const Path& sourceDir, const Path& targetDir, const std::string& smaNumber) {
     std::map<int, std::pair<Date, Candidate>> byDay;
-    QDirIterator it(q(sourceDir), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const std::string name = toCp1252(it.fileName());
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(sourceDir, fs::directory_options::skip_permission_denied, ec),
+         end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().native();
         const std::optional<Date> day = dateOfDayFileName(name);
-        if (!day) continue;
-        Candidate c{name, toCp1252(it.filePath())};
+        std::error_code typeError;
+        if (!day || !it->is_regular_file(typeError)) continue;
+        Candidate c{name, it->path()};
         const int key = day->year * 10000 + day->month * 100 + day->day;
         auto found = byDay.find(key);
         if (found == byDay.end())
@@ -133,9 +144,10 @@ TreeResult writeDayFilesOfTree(const std::string& sourceDir, const std::string& 
             found->second.second = std::move(c);
     }
     TreeResult result;
+    if (ec) result.failures.push_back(formatMessage(msg::CannotOpen, pathText(sourceDir)));
     for (const auto& [key, entry] : byDay) {
         const auto& [day, source] = entry;
-        const std::string target = findFileNoCase(targetDir, DayFileName(formatDate(day), smaNumber));
+        const Path target = findFileNoCase(targetDir, DayFileName(formatDate(day), smaNumber));
         try {
             if (writeDayFileIfStale(source.path, target, day)) result.written.push_back(target);
         } catch (const LumetraError& e) {

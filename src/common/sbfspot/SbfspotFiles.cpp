@@ -23,7 +23,7 @@ std::optional<double> factor(const std::string& unit, std::string_view base, std
 }
 
 double unitFactor(const CsvFile& file, std::size_t column, std::string_view base, std::string_view thousandth,
-                  const std::string& path) {
+                  const Path& path) {
     const auto f = factor(file.units[column], base, thousandth);
     if (!f)
         failAt(path, kColumnHeaderLine,
@@ -39,7 +39,7 @@ std::string twoDigits(int n) {
 
 }  // namespace
 
-std::vector<std::string> monthRows(std::string_view bytes, const std::string& path) {
+std::vector<std::string> monthRows(std::string_view bytes, const Path& path) {
     const CsvFile file = parseCsv(bytes, path);
     std::vector<double> factors;
     for (std::size_t c = 1; c < file.units.size(); c += 2)
@@ -59,7 +59,7 @@ bool isMadeFromSbfspot(std::string_view dayFileBytes) {
     return dayFileBytes.substr(0, kDayFileMarker.size()) == kDayFileMarker;
 }
 
-std::string dayFileFrom(std::string_view bytes, const std::string& path, const Date& day) {
+std::string dayFileFrom(std::string_view bytes, const Path& path, const Date& day) {
     const CsvFile file = parseCsv(bytes, path);
     if (!file.patternHasTime)
         failAt(path, kColumnHeaderLine,
@@ -77,14 +77,14 @@ std::string dayFileFrom(std::string_view bytes, const std::string& path, const D
         int lastSecond = -1;  // of the day, of the reading the counter comes from
         double counter = 0;   // kWh, over inverters
     };
-    std::array<Slot, kSlots> slots{};
+    std::array<Slot, kSlots> bySlot{};
     // A slot without readings carries the counter on; before the first reading of the day the
     // counter stood where that reading found it.
     std::optional<double> counter;
     int firstSecond = 0;
     for (const Reading& r : file.readings) {
         if (r.date != day) failAt(path, r.lineNumber, "gehört nicht zum Tag", " " + formatDate(day));
-        Slot& slot = slots[static_cast<std::size_t>(r.hour * 6 + r.minute / 10)];
+        Slot& slot = bySlot[static_cast<std::size_t>(r.hour * 6 + r.minute / 10)];
         double power = 0, sum = 0;
         for (int i = 0; i < inverters; ++i) {
             const auto k = static_cast<std::size_t>(i);
@@ -108,14 +108,14 @@ std::string dayFileFrom(std::string_view bytes, const std::string& path, const D
     std::vector<std::string> lines;
     std::string serials;
     for (const std::string& s : file.serials) serials += ";" + s;
-    lines.push_back(std::string(kDayFileMarker) + fileNameOf(path));
+    lines.push_back(std::string(kDayFileMarker) + pathText(path.filename()));
     lines.push_back("Datum;" + formatDate(day));
     lines.push_back("Wechselrichter" + serials);
     lines.push_back("Intervall;10 Minuten");
     lines.push_back("Zeitstempel;E-Total [kWh];PAC [W]");
     const std::string date = formatDate(day);
     for (int s = 0; s < kSlots; ++s) {
-        const Slot& slot = slots[static_cast<std::size_t>(s)];
+        const Slot& slot = bySlot[static_cast<std::size_t>(s)];
         if (slot.lines) counter = slot.counter;
         const double pac = slot.lines ? slot.powerSum / slot.lines : 0.0;
         lines.push_back(date + " " + twoDigits(s / 6) + ":" + std::to_string(s % 6) + "0:00;" +

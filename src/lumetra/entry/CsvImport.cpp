@@ -7,15 +7,15 @@
 
 namespace lumetra {
 
-std::string CsvImport::filePath(const std::string& dataDirectory) {
+Path CsvImport::filePath(const Path& dataDirectory) {
     return findFileNoCase(dataDirectory, DailyYieldList::kFileName);
 }
 
-void CsvImport::loadCsv(const std::string& path) { loadCsvFiles({path}); }
+void CsvImport::loadCsv(const Path& path) { loadCsvFiles({path}); }
 
-void CsvImport::loadCsvFiles(const std::vector<std::string>& paths) {
+void CsvImport::loadCsvFiles(const std::vector<Path>& paths) {
     std::vector<std::string> lines;
-    for (const std::string& path : paths) {
+    for (const Path& path : paths) {
         const std::string bytes = readFile(path);
         const std::vector<std::string> more =
             sbfspot::looksLikeSbfspot(bytes) ? sbfspot::monthRows(bytes, path) : splitLines(bytes);
@@ -24,8 +24,8 @@ void CsvImport::loadCsvFiles(const std::vector<std::string>& paths) {
     importLines_.loadFromBytes(joinLines(lines));
 }
 
-bool CsvImport::fillOriginalsIfExists(const std::string& dataDirectory) {
-    const std::string path = filePath(dataDirectory);
+bool CsvImport::fillOriginalsIfExists(const Path& dataDirectory) {
+    const Path path = filePath(dataDirectory);
     if (!fileExists(path)) return false;
     originalLines_.loadFromFile(path);
     return true;
@@ -55,9 +55,7 @@ bool CsvImport::hasDate(const std::string& dateText) const {
     return false;
 }
 
-void CsvImport::save(const std::string& dataDirectory) const {
-    originalLines_.saveToFile(filePath(dataDirectory));
-}
+void CsvImport::save(const Path& dataDirectory) const { originalLines_.saveToFile(filePath(dataDirectory)); }
 
 void removeRowIfAny(DelimitedLineList& list, int row) {
     if (row >= 0 && row < list.count()) list.remove(row);

@@ -1,7 +1,5 @@
 #include "SbfspotCommand.h"
 
-#include <QString>
-
 #include "base/Cp1252.h"
 #include "base/Files.h"
 #include "sbfspot/SbfspotDayFiles.h"
@@ -29,8 +27,6 @@ constexpr const char* kHelp =
     "Beispiel für crontab -e, alle fünf Minuten:\n"
     "  */5 * * * * lumetra-sbfspot /home/pi/smadata /var/www/html/pvdaten\n";
 
-std::string cp1252Path(const std::string& utf8) { return toCp1252(QString::fromUtf8(utf8)); }
-
 }  // namespace
 
 int runSbfspotCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -43,12 +39,13 @@ int runSbfspotCommand(const std::vector<std::string>& args, std::ostream& out, s
         err << kUsage << "Hilfe: lumetra-sbfspot --help\n";
         return 1;
     }
-    const std::string source = cp1252Path(args[0]), target = cp1252Path(args[1]);
-    const std::string smaNumber = args.size() == 3 ? cp1252Path(args[2]) : std::string("00");
+    // Paths as the shell gave them; the SMA number becomes part of a file name, so it stays bytes too.
+    const Path source = args[0], target = args[1];
+    const std::string smaNumber = args.size() == 3 ? args[2] : std::string("00");
     bool missing = false;
-    for (const std::string* dir : {&source, &target})
+    for (const Path* dir : {&source, &target})
         if (!dirExists(*dir)) {
-            err << "Ordner " << utf8FromCp1252(*dir) << " nicht gefunden\n";
+            err << "Ordner " << utf8FromCp1252(pathText(*dir)) << " nicht gefunden\n";
             missing = true;
         }
     if (missing) return 1;
