@@ -5,7 +5,7 @@ build="$1"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/lumetra bin/lumetraweb bin/lumetra-start \
+for f in bin/lumetra bin/lumetraweb bin/lumetra-start bin/lumetra-sbfspot \
          share/applications/de.lumetra.Lumetra.desktop share/applications/de.lumetra.LumetraWeb.desktop \
          share/icons/hicolor/scalable/apps/de.lumetra.Lumetra.svg \
          share/icons/hicolor/scalable/apps/de.lumetra.LumetraWeb.svg \

@@ -10,6 +10,7 @@ namespace {
 struct TestState {
     bool on = false;
     QQueue<QString> fileNames;
+    QQueue<QStringList> fileNameLists;
     QQueue<QString> folders;
     QString lastTitle;
     QString lastDirectory;
@@ -37,6 +38,17 @@ QString Dialogs::openFileName(QWidget* parent, const QString& title, const QStri
     remember(title, dir, filter);
     if (state().on) return take(state().fileNames);
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& title, const QString& dir,
+                                   const QString& filter) {
+    remember(title, dir, filter);
+    if (state().on) {
+        if (!state().fileNameLists.isEmpty()) return state().fileNameLists.dequeue();
+        const QString one = take(state().fileNames);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    return QFileDialog::getOpenFileNames(parent, title, dir, filter);
 }
 
 QString Dialogs::saveFileName(QWidget* parent, const QString& title, const QString& dir,
@@ -74,6 +86,7 @@ void Dialogs::setTestMode(bool on) {
 }
 bool Dialogs::testMode() { return state().on; }
 void Dialogs::setNextFileName(const QString& path) { state().fileNames.enqueue(path); }
+void Dialogs::setNextFileNames(const QStringList& paths) { state().fileNameLists.enqueue(paths); }
 void Dialogs::setNextFolder(const QString& path) { state().folders.enqueue(path); }
 QString Dialogs::lastTitle() { return state().lastTitle; }
 QString Dialogs::lastDirectory() { return state().lastDirectory; }

@@ -19,6 +19,9 @@ class Dialogs {
 public:
     static QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                                 const QString& filter);
+    // Several files at once; an empty list when the user cancelled.
+    static QStringList openFileNames(QWidget* parent, const QString& title, const QString& dir,
+                                     const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                 const QString& filter);
     static QString existingDirectory(QWidget* parent, const QString& title);
@@ -29,6 +32,8 @@ public:
     static void setTestMode(bool on);
     static bool testMode();
     static void setNextFileName(const QString& path);
+    // The next answer of openFileNames; without one it takes the next file name, if any.
+    static void setNextFileNames(const QStringList& paths);
     static void setNextFolder(const QString& path);
     static QString lastTitle();      // title of the last file/folder dialog asked for
     static QString lastDirectory();  // start directory of the last file dialog

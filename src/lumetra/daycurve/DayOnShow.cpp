@@ -6,6 +6,7 @@
 #include "base/Files.h"
 #include "base/German.h"
 #include "dayfile/DayFileName.h"
+#include "sbfspot/SbfspotDayFiles.h"
 
 namespace lumetra {
 
@@ -24,8 +25,10 @@ std::string archivePictureName(const std::string& dateText) {
 void DayOnShow::readSmaDay(const Path& smaDir, const std::string& smaNumber, const std::string& dateText,
                            double PacMax) {
     checkPacMax(PacMax);
-    archivable_ = false;
     const std::string name = DayFileName(dateText, smaNumber);
+    // A plant logged by SBFspot has no day file of its own; a bad source throws before the day changes.
+    sbfspot::provideDayFile(smaDir, name, dateText);
+    archivable_ = false;
     LoadDayCurve(smaDir / name, dateText, PacMax, day_);
     archivable_ = day_.existed;
     dateText_ = dateText;

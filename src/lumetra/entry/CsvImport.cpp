@@ -2,6 +2,8 @@
 
 #include "base/Files.h"
 #include "base/German.h"
+#include "sbfspot/SbfspotCsv.h"
+#include "sbfspot/SbfspotFiles.h"
 
 namespace lumetra {
 
@@ -9,7 +11,18 @@ Path CsvImport::filePath(const Path& dataDirectory) {
     return findFileNoCase(dataDirectory, DailyYieldList::kFileName);
 }
 
-void CsvImport::loadCsv(const Path& path) { importLines_.loadFromFile(path); }
+void CsvImport::loadCsv(const Path& path) { loadCsvFiles({path}); }
+
+void CsvImport::loadCsvFiles(const std::vector<Path>& paths) {
+    std::vector<std::string> lines;
+    for (const Path& path : paths) {
+        const std::string bytes = readFile(path);
+        const std::vector<std::string> more =
+            sbfspot::looksLikeSbfspot(bytes) ? sbfspot::monthRows(bytes, path) : splitLines(bytes);
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    importLines_.loadFromBytes(joinLines(lines));
+}
 
 bool CsvImport::fillOriginalsIfExists(const Path& dataDirectory) {
     const Path path = filePath(dataDirectory);

@@ -2,6 +2,7 @@
 // The CSV import's two lists without widgets: the file's lines on the left, the day lines
 // that will be written to DATEN.DAT on the right. Nothing touches the file before save().
 #include <string>
+#include <vector>
 
 #include "data/DailyYieldList.h"
 
@@ -14,6 +15,9 @@ public:
 
     // Replaces the left list with the file's lines, sorted; a failed read keeps it.
     void loadCsv(const Path& path);
+    // As loadCsv, with the lines of all files. An SBFspot month file gives one row
+    // "dd.mm.yyyy;<day yield>" per day instead of its own lines.
+    void loadCsvFiles(const std::vector<Path>& paths);
     // Replaces the right list with the file's day lines when it exists; otherwise keeps it.
     bool fillOriginalsIfExists(const Path& dataDirectory);
 

@@ -52,9 +52,12 @@ void CsvImportDialog::openFromMainWindow() {
 
 void CsvImportDialog::importButtonClick() {
     // Linux file names are case-sensitive; the filter takes both spellings.
-    const QString path = Dialogs::openFileName(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
-    if (path.isEmpty()) return;
-    ui::thenAlways([&] { logic_.loadCsv(pathFromQt(path)); },
+    const QStringList chosen =
+        Dialogs::openFileNames(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
+    if (chosen.isEmpty()) return;
+    std::vector<Path> paths;
+    for (const QString& path : chosen) paths.push_back(pathFromQt(path));
+    ui::thenAlways([&] { logic_.loadCsvFiles(paths); },
                    [&] {
                        importList_->refresh();
                        importList_->scrollBar()->setValue(0);

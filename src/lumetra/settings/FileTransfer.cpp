@@ -6,6 +6,7 @@
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
 #include "dayfile/DayFileName.h"
+#include "sbfspot/SbfspotDayFiles.h"
 
 namespace lumetra {
 
@@ -34,6 +35,7 @@ void uploadToday(const SettingsFields& fields, const PendingEvents& pending) {
     const Path smaDir = fields.smaDir(), uploadDir = fields.uploadDir();
     const std::string name = DayFileName(formatDate(Clock::today()), fields.smaNumber());
     if (!dirExists(smaDir)) return;
+    sbfspot::provideDayFile(smaDir, name, formatDate(Clock::today()));
     const Path source = findFileNoCase(smaDir, name);
     if (!fileExists(source)) return;
     if (pending) pending();

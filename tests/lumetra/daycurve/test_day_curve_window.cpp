@@ -272,3 +272,55 @@ TEST_F(DayCurveWindowTest, OkHides) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2008");
 }
+
+TEST_F(DayCurveWindowTest, AnSbfspotDayIsDrawnOneSlotPerColumn) {
+    sma.mkdir("2024");
+    QFile source(QString(LUMETRA_TEST_DATA) + "/sbfspot/Plant-20240715.csv");
+    ASSERT_TRUE(source.copy(QString::fromStdString(sma.file("2024/Plant-20240715.csv"))));
+    context.evaluation.selectedDateText = "15.07.2024";
+    run(&DayCurveWindow::showDayValues);
+    ASSERT_TRUE(errors.errors.empty()) << errors.errors[0];
+    EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2024");
+    EXPECT_TRUE(sma.exists("24071500.suo"));
+    EXPECT_TRUE(archiveEnabled());
+
+    // Inverter A's two lines 0.010 kW × their index 2s and 2s + 1, inverter B 500 W, in daylight.
+    const auto pac = [](int s) { return s >= 36 && s < 120 ? 20.0 * s + 505.0 : 0.0; };
+    auto* chart = child<TLedSpectrum>("LedSpectrum1");
+    const LedSpectrumLayout& l = chart->layout();
+    ASSERT_TRUE(l.valid);
+    for (int c = 0; c < 144; ++c) {
+        const int value = static_cast<int>(pac(c) * 0.02);
+        EXPECT_EQ(column(c), value) << c;
+        // Lit segments, counted from the bottom, in the image the chart shows.
+        int lit = 0;
+        for (int k = l.n - 1; k >= 0; --k) {
+            const QRgb px = chart->image().pixel(l.columnLeft(c), l.inner.top() + k * l.pitch);
+            if (px != l.activeStrip[static_cast<std::size_t>(k * l.pitch)] &&
+                px != chart->MarkerColor().rgb())
+                break;
+            ++lit;
+        }
+        EXPECT_EQ(lit, litSegments(value, 0, 100, l.n)) << c;
+    }
+    EXPECT_GT(litSegments(column(119), 0, 100, l.n), litSegments(column(36), 0, 100, l.n));
+    window.LedSpectrum1MouseMove(6 + 3 * 100, 0);
+    EXPECT_EQ(label1(), "2505.0 Watt");
+    test::saveScreenshot(window, "daycurve-sbfspot.png");
+}
+
+TEST_F(DayCurveWindowTest, AMalformedSbfspotDayIsReportedAndWritesNothing) {
+    run(&DayCurveWindow::showDayValues);
+    window.hide();
+    const int before = column(72);
+    QFile source(QString(LUMETRA_TEST_DATA) + "/sbfspot/Bad-20240717.csv");
+    ASSERT_TRUE(source.copy(QString::fromStdString(sma.file("Bad-20240717.csv"))));
+    context.evaluation.selectedDateText = "17.07.2024";
+    run(&DayCurveWindow::showDayValues);
+    EXPECT_EQ(errors.errors, std::vector<std::string>{"SBFspot-Datei " + sma.file("Bad-20240717.csv") +
+                                                      ", Zeile 11: keine Zahl: '1.5'"});
+    EXPECT_FALSE(sma.exists("24071700.suo"));
+    EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2008");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(column(72), before);
+}

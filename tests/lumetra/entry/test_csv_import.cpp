@@ -220,3 +220,36 @@ TEST_F(CsvImportDialogTest, FailedSaveKeepsDialogListAndOldFile) {
     EXPECT_EQ(rows(dialog->originalList()), 3);
     EXPECT_EQ(data(), "20080301;01.03.2008;1\r\n");
 }
+
+TEST_F(CsvImportDialogTest, SbfspotMonthFilesOfSeveralPicksTakenAndSaved) {
+    const std::string sbfspot = std::string(LUMETRA_TEST_DATA) + "/sbfspot/";
+    Dialogs::setNextFileNames({fromCp1252(sbfspot + "Roof-202407.csv"),
+                               fromCp1252(sbfspot + "Plant-202406.csv"), fromCp1252(csv("days.csv"))});
+    button("importButton")->click();
+    EXPECT_EQ(dialog->logic().importLines().lines(),
+              (Lines{"01.04.2008;3,2", "01.06.2024;50,620", "02.06.2024;48,537", "03.06.2024;4,000",
+                     "15.04.2008;12,5", "16.04.2008;7", "30.07.2024;21,13", "31.07.2024;0,50"}));
+    button("clearImportButton")->click();
+    importFile(sbfspot + "Plant-202406.csv");
+    button("takeAllButton")->click();
+    button("saveButton")->click();
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_EQ(data(),
+              "20240601;01.06.2024;50,620\r\n20240602;02.06.2024;48,537\r\n20240603;03.06.2024;4,000\r\n");
+}
+
+TEST_F(CsvImportDialogTest, AMalformedSbfspotFileKeepsTheLeftList) {
+    const std::string sbfspot = std::string(LUMETRA_TEST_DATA) + "/sbfspot/";
+    importFile(csv("days.csv"));
+    Dialogs::setNextFileNames(
+        {fromCp1252(sbfspot + "Plant-202406.csv"), fromCp1252(sbfspot + "Bad-202405.csv")});
+    button("importButton")->click();
+    EXPECT_EQ(reporter.errors,
+              std::vector<std::string>{
+                  "SBFspot-Datei " + sbfspot +
+                  "Bad-202405.csv, Zeile 11: passt nicht zum Datumsmuster dd/MM/yyyy: '2024-05-02'"});
+    EXPECT_EQ(dialog->logic().importLines().lines(),
+              (Lines{"01.04.2008;3,2", "15.04.2008;12,5", "16.04.2008;7"}));
+    EXPECT_EQ(rows(dialog->importList()), 3);
+    EXPECT_FALSE(dir.exists("DATA/DATEN.DAT"));
+}

@@ -238,3 +238,23 @@ TEST_F(TransferTest, CloseRunsTheBackupOnlyWhenAskedAndFailsTheClose) {
 }
 
 }  // namespace
+
+TEST_F(UploadTest, AnSbfspotDayIsWrittenIntoTheSmaDirectoryAndCopied) {
+    Clock::setToday({2024, 7, 15});
+    dir.mkdir("SMA/2024");
+    const QString fixtures = QString(LUMETRA_TEST_DATA) + "/sbfspot/";
+    ASSERT_TRUE(
+        QFile::copy(fixtures + "Plant-20240715.csv", fromCp1252(dir.file("SMA/2024/Plant-20240715.csv"))));
+    uploadToday(fields, {});
+    const std::string written = dir.read("SMA/24071500.suo");
+    EXPECT_EQ(written.rfind("Lumetra-Tagesdatei aus SBFspot-Datei Plant-20240715.csv\r\n", 0), 0u);
+    EXPECT_EQ(dir.read("WWW/24071500.suo"), written);
+
+    Clock::setToday({2024, 7, 17});
+    ASSERT_TRUE(
+        QFile::copy(fixtures + "Bad-20240717.csv", fromCp1252(dir.file("SMA/2024/Bad-20240717.csv"))));
+    EXPECT_EQ(errorOf([&] { uploadToday(fields, {}); }),
+              "SBFspot-Datei " + dir.file("SMA/2024/Bad-20240717.csv") + ", Zeile 11: keine Zahl: '1.5'");
+    EXPECT_FALSE(dir.exists("SMA/24071700.suo"));
+    EXPECT_EQ(entries(dir.file("WWW")), std::vector<std::string>{"24071500.suo"});
+}
