@@ -142,7 +142,7 @@ TEST_F(SendMailTest, ARecipientWithMailHeadersIsReportedAndNothingSent) {
     const std::string to = "x@example.org?attach=/home/user/.ssh/id_rsa&bcc=y@example.org";
     ctx.initialSettings.mailText = to;
     window->showReport(demoReportInput());
-    window->sendClick();
+    run(&PrintPreviewWindow::sendClick);
     EXPECT_EQ(errors(), std::vector<std::string>{cp1252FromUtf8("Die Empfängeradresse '") + to +
                                                  cp1252FromUtf8("' ist keine gültige E-Mail-Adresse.")});
     EXPECT_EQ(window->lastMailHandOff(), nullptr);
