@@ -69,7 +69,7 @@ void Dialogs::information(QWidget* parent, const QString& caption, const QString
         state().messages.append({caption, text, ShownMessage::Icon::Information});
         return;
     }
-    QMessageBox::information(parent, caption, text);
+    messageBox(parent, ShownMessage::Icon::Information, caption, text)->exec();
 }
 
 void Dialogs::error(QWidget* parent, const QString& caption, const QString& text) {
@@ -77,7 +77,17 @@ void Dialogs::error(QWidget* parent, const QString& caption, const QString& text
         state().messages.append({caption, text, ShownMessage::Icon::Error});
         return;
     }
-    QMessageBox::critical(parent, caption, text);
+    messageBox(parent, ShownMessage::Icon::Error, caption, text)->exec();
+}
+
+std::unique_ptr<QMessageBox> Dialogs::messageBox(QWidget* parent, ShownMessage::Icon icon,
+                                                 const QString& caption, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(
+        icon == ShownMessage::Icon::Error ? QMessageBox::Critical : QMessageBox::Information, caption, text,
+        QMessageBox::Ok, parent);
+    // The text may come from a server or a data file; markup in it must not be rendered.
+    box->setTextFormat(Qt::PlainText);
+    return box;
 }
 
 void Dialogs::setTestMode(bool on) {

@@ -4,7 +4,9 @@
 // message boxes are recorded.
 #include <QString>
 #include <QStringList>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace lumetra {
@@ -27,6 +29,9 @@ public:
     static QString existingDirectory(QWidget* parent, const QString& title);
     static void information(QWidget* parent, const QString& caption, const QString& text);
     static void error(QWidget* parent, const QString& caption, const QString& text);
+    // The box that information() and error() show, with one OK button.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, ShownMessage::Icon icon,
+                                                   const QString& caption, const QString& text);
 
     // Test mode.
     static void setTestMode(bool on);

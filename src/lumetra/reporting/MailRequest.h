@@ -8,6 +8,11 @@
 
 namespace lumetra {
 
+// Throws "Die Empfängeradresse '%s' ist keine gültige E-Mail-Adresse" unless `to` is one
+// plain address: one "@" with text on both sides, no blanks, controls, "?", "&", ",", ";",
+// "%", "#", "<", ">", quotes, and no leading "-".
+void checkMailRecipient(const std::string& to);
+
 class MailRequest {
 public:
     void set(const std::string& name, const std::string& value);
@@ -17,7 +22,7 @@ public:
     // "attachment0", "attachment1", ... up to the first absent or empty entry.
     std::vector<std::string> attachments() const;
 
-    // The arguments for xdg-email.
+    // The arguments for xdg-email; throws when "to" is set but is no single address.
     QStringList xdgEmailArguments() const;
 
 private:

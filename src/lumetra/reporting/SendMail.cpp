@@ -59,12 +59,13 @@ void MailHandOff::done(bool ok) {
 }
 
 MailHandOff* SendMail(QWidget* owner, const MailRequest& request, int handOverMs) {
+    const QStringList arguments = request.xdgEmailArguments();  // a bad recipient throws first
     const QString program = QStandardPaths::findExecutable("xdg-email");
     if (program.isEmpty()) {
         showMailError();
         return nullptr;
     }
-    return new MailHandOff(owner, program, request.xdgEmailArguments(), handOverMs);
+    return new MailHandOff(owner, program, arguments, handOverMs);
 }
 
 }  // namespace lumetra

@@ -42,7 +42,8 @@ private:
 };
 
 // Starts the hand-off and returns it (it deletes itself after `finished`), or nullptr when
-// there is no xdg-email, after showing the error box ("Fehler", error icon).
+// there is no xdg-email, after showing the error box ("Fehler", error icon). A recipient that
+// is no single address throws (see checkMailRecipient) before anything starts.
 MailHandOff* SendMail(QWidget* owner, const MailRequest& request, int handOverMs = MailHandOff::kHandOverMs);
 
 }  // namespace lumetra

@@ -96,6 +96,7 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
     c.name = std::string(trim(pair.substr(0, eq)));
     c.value = unquoted(pair.substr(eq + 1));
     if (hasControlCharacter(c.name) || hasControlCharacter(c.value)) return;
+    if (c.name.size() + c.value.size() > kMaxCookieBytes) return;
     c.domain = lower(host);
     c.path = defaultPath(requestPath);
     bool expired = false;
@@ -136,9 +137,26 @@ void CookieJar::take(std::string_view text, const std::string& host, const std::
     }
 
     std::erase_if(cookies_, [&](const Cookie& old) {
-        return old.name == c.name && old.domain == c.domain && old.path == c.path;
+        return (old.name == c.name && old.domain == c.domain && old.path == c.path) ||
+               (old.expires != 0 && old.expires <= now);
     });
-    if (!expired) cookies_.push_back(std::move(c));
+    if (expired) return;
+    cookies_.push_back(std::move(c));
+
+    // Bounded as common clients bound it, so a server cannot grow every later request.
+    const std::string lowerHost = lower(host);
+    auto forThisHost = [&](const Cookie& k) { return domainMatches(lowerHost, k.domain, k.hostOnly); };
+    auto count = std::count_if(cookies_.begin(), cookies_.end(), forThisHost);
+    for (auto it = cookies_.begin(); count > static_cast<long>(kMaxCookiesPerHost);) {
+        if (forThisHost(*it)) {
+            it = cookies_.erase(it);
+            --count;
+        } else {
+            ++it;
+        }
+    }
+    if (cookies_.size() > kMaxCookies)
+        cookies_.erase(cookies_.begin(), cookies_.end() - static_cast<long>(kMaxCookies));
 }
 
 std::string CookieJar::cookieHeader(const std::string& rawHost, const std::string& path,

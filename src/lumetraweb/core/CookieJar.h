@@ -2,6 +2,7 @@
 // The run's cookies, held in memory until the program ends. Our own jar rather than
 // libcurl's engine: that one would put its Cookie line right after Host, and the
 // server sees the headers in a fixed order.
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -11,6 +12,10 @@ namespace lumetra {
 
 class CookieJar {
 public:
+    static constexpr std::size_t kMaxCookiesPerHost = 50;  // the oldest go first
+    static constexpr std::size_t kMaxCookieBytes = 4096;   // name and value; a larger one is ignored
+    static constexpr std::size_t kMaxCookies = 3000;
+
     // One Set-Cookie value (a single cookie) or Set-Cookie2 value (comma-separated list),
     // received for a request to `host` and `path`.
     void takeSetCookie(std::string_view value, const std::string& host, const std::string& path,

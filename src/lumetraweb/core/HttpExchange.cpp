@@ -47,6 +47,40 @@ void globalInitOnce() {
 
 }  // namespace
 
+// The library's own texts are English; the error box speaks German.
+std::string transferErrorText(int curlCode) {
+    const char* text = nullptr;
+    switch (static_cast<CURLcode>(curlCode)) {
+        case CURLE_UNSUPPORTED_PROTOCOL:  // also what it says of a reply that is no HTTP at all
+            text = "Die Antwort des Servers ist keine HTTP-Antwort";
+            break;
+        case CURLE_WEIRD_SERVER_REPLY:
+            text = "Die Antwort des Servers ist fehlerhaft";
+            break;
+        case CURLE_RECV_ERROR:
+            text = "Fehler beim Empfangen der Daten vom Server";
+            break;
+        case CURLE_SEND_ERROR:
+            text = "Fehler beim Senden der Anfrage an den Server";
+            break;
+        case CURLE_OUT_OF_MEMORY:  // what it says of a header line beyond its limit
+            text = "Eine Kopfzeile der Antwort des Servers ist zu lang";
+            break;
+        case CURLE_BAD_CONTENT_ENCODING:
+            text = "Die Antwort des Servers ist fehlerhaft kodiert";
+            break;
+        case CURLE_URL_MALFORMAT:
+            text = "Die Adresse ist ungültig";
+            break;
+        case CURLE_FAILED_INIT:
+            text = "Die HTTP-Verbindung kann nicht hergestellt werden";
+            break;
+        default:
+            return cp1252FromUtf8("Fehler bei der HTTP-Übertragung (" + std::to_string(curlCode) + ")");
+    }
+    return cp1252FromUtf8(text);
+}
+
 struct HttpExchange::Transfer {
     HttpExchange* owner = nullptr;
     const BodySink* sink = nullptr;
@@ -61,6 +95,7 @@ struct HttpExchange::Transfer {
     bool tooLarge = false;
     bool stalled = false;
     bool cancelled = false;
+    bool requestSent = false;  // the connection stood: a time-out from now on is a read time-out
     std::exception_ptr sinkError;
     SteadyClock::time_point lastByte = SteadyClock::now();
 };
@@ -145,6 +180,11 @@ std::size_t HttpExchange::onBody(char* data, std::size_t size, std::size_t count
     return t.tooLarge ? 0 : n;
 }
 
+int HttpExchange::onRequestReady(void* self, char*, char*, int, int) {
+    static_cast<Transfer*>(self)->requestSent = true;
+    return CURL_PREREQFUNC_OK;
+}
+
 int HttpExchange::onProgress(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t) {
     auto& t = *static_cast<Transfer*>(self);
     if (t.cancel && t.cancel->load()) {
@@ -167,7 +207,7 @@ void HttpExchange::get(const std::string& rawUrl, const BodySink& sink, const st
     t.url = parseWebUrl(rawUrl);
 
     CURL* curl = static_cast<CURL*>(curl_);
-    if (!curl) throw LumetraError("libcurl");
+    if (!curl) throw LumetraError(transferErrorText(CURLE_FAILED_INIT));
     curl_easy_reset(curl);  // keeps the open connection and the resolved names
 
     const std::string target = "http://" + t.url.host +
@@ -188,6 +228,11 @@ void HttpExchange::get(const std::string& rawUrl, const BodySink& sink, const st
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connectTimeoutMs);
+    // A server that trickles its reply byte by byte never trips the stall check.
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits_.lowSpeedBytesPerSecond);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits_.lowSpeedTimeSeconds);
+    curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, &HttpExchange::onRequestReady);
+    curl_easy_setopt(curl, CURLOPT_PREREQDATA, &t);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &HttpExchange::onHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &t);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpExchange::onBody);
@@ -213,6 +258,7 @@ void HttpExchange::get(const std::string& rawUrl, const BodySink& sink, const st
         case CURLE_COULDNT_RESOLVE_HOST:
             throw LumetraError(socketError(kHostNotFound, "Host not found."));
         case CURLE_OPERATION_TIMEDOUT:
+            if (t.requestSent) throw LumetraError(msg::ReadTimedOut);
             throw LumetraError(socketError(ETIMEDOUT, systemDescription(ETIMEDOUT)));
         case CURLE_PARTIAL_FILE:
         case CURLE_GOT_NOTHING:
@@ -223,7 +269,7 @@ void HttpExchange::get(const std::string& rawUrl, const BodySink& sink, const st
                     socketError(static_cast<int>(osErrno), systemDescription(static_cast<int>(osErrno))));
             if (rc == CURLE_COULDNT_CONNECT)
                 throw LumetraError(socketError(ECONNREFUSED, systemDescription(ECONNREFUSED)));
-            throw LumetraError(curl_easy_strerror(rc));
+            throw LumetraError(transferErrorText(rc));
     }
     // A response with no body never reached onBody: judge it here.
     const bool success =

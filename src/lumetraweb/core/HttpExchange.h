@@ -16,6 +16,9 @@ struct HttpLimits {
     long connectTimeoutMs = 10000;
     long stallTimeoutMs = 30000;  // without a byte from the server
     std::int64_t maxBodyBytes = std::int64_t{64} * 1024 * 1024;
+    // Less than this rate over this time ends the fetch, so a trickle cannot hold it for hours.
+    long lowSpeedBytesPerSecond = 100;
+    long lowSpeedTimeSeconds = 30;
 };
 
 namespace msg {
@@ -24,6 +27,9 @@ inline constexpr const char* ClosedEarly = "Connection Closed Gracefully.";
 inline constexpr const char* BodyTooLarge = "Die Antwort des Servers ist größer als 64 MiB";
 inline constexpr const char* FetchCancelled = "Abgebrochen";
 }  // namespace msg
+
+// The error text for a libcurl result code (Windows-1252).
+std::string transferErrorText(int curlCode);
 
 class HttpExchange {
 public:
@@ -47,6 +53,7 @@ private:
     struct Transfer;
     static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* self);
     static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* self);
+    static int onRequestReady(void* self, char*, char*, int, int);
     static int onProgress(void* self, std::int64_t, std::int64_t, std::int64_t, std::int64_t);
 
     HttpLimits limits_;

@@ -137,6 +137,19 @@ TEST_F(SendMailTest, MissingDataDirectoryStopsBeforeSending) {
     EXPECT_FALSE(bin.exists("bin/args.txt"));
 }
 
+TEST_F(SendMailTest, ARecipientWithMailHeadersIsReportedAndNothingSent) {
+    fakeXdgEmail();
+    const std::string to = "x@example.org?attach=/home/user/.ssh/id_rsa&bcc=y@example.org";
+    ctx.initialSettings.mailText = to;
+    window->showReport(demoReportInput());
+    run(&PrintPreviewWindow::sendClick);
+    EXPECT_EQ(errors(), std::vector<std::string>{cp1252FromUtf8("Die Empfängeradresse '") + to +
+                                                 cp1252FromUtf8("' ist keine gültige E-Mail-Adresse.")});
+    EXPECT_EQ(window->lastMailHandOff(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(bin.exists("bin/args.txt"));
+}
+
 // A mail program that keeps xdg-email waiting must not keep the windows disabled.
 TEST_F(SendMailTest, LongRunningXdgEmailCountsAsHandedOver) {
     fakeXdgEmail("/bin/sleep 2");

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 #include "reporting/MailRequest.h"
 #include "reporting/ZoomSteps.h"
 
@@ -42,12 +44,34 @@ TEST(MailRequest, XdgEmailArguments) {
          {"--utf8", "--subject", QString::fromUtf8("PV - Statistik: März 2009"), "--attach", "/d/S.RTF",
           "pv@example.org"}},
         {{{"to", ""}, {"body", "Text"}}, {"--utf8", "--body", "Text"}},  // no recipient
-        {{{"to", "-x@example.org"}}, {"--utf8", "mailto:-x@example.org"}},
+        {{{"to", "Max.M\xFCller+pv@solar-beispiel.de"}},
+         {"--utf8", QString::fromUtf8("Max.Müller+pv@solar-beispiel.de")}},
     };
     for (const Case& c : cases) {
         MailRequest r;
         for (const auto& [name, value] : c.entries) r.set(name, value);
         EXPECT_EQ(r.xdgEmailArguments(), c.expected) << r.xdgEmailArguments().join(' ').toStdString();
+    }
+}
+
+// The recipient goes to the mail program as an address; anything that would make it a
+// URI with headers of its own (attach=, bcc=), a list or an option never gets there.
+TEST(MailRequest, RefusesARecipientThatIsNoSingleAddress) {
+    using namespace std::string_literals;
+    for (const std::string& to :
+         {"x@example.org?attach=/home/user/.ssh/id_rsa&bcc=y@example.org"s, "x&bcc=y@example.org"s,
+          "a@example.org,b@example.org"s, "a@example.org b@example.org"s, "pv.example.org"s,
+          "-x@example.org"s, "x@example.org\r\nBcc: y@example.org"s, "x@exam\x01ple.org"s, "@example.org"s,
+          "x@"s, "x@y@example.org"s, "x%3Fattach=y@example.org"s, "x@example.org#"s}) {
+        MailRequest r;
+        r.set("to", to);
+        try {
+            r.xdgEmailArguments();
+            ADD_FAILURE() << to;
+        } catch (const LumetraError& e) {
+            EXPECT_EQ(e.what(), cp1252FromUtf8("Die Empfängeradresse '") + to +
+                                    cp1252FromUtf8("' ist keine gültige E-Mail-Adresse"));
+        }
     }
 }
 

@@ -4,7 +4,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,8 +17,10 @@ class ScriptedServer {
 public:
     struct Reply {
         std::string bytes;
-        bool close = false;   // close the connection after the reply
-        bool silent = false;  // send nothing, keep the connection open
+        bool close = false;     // close the connection after the reply
+        bool silent = false;    // send nothing, keep the connection open
+        std::string trickle{};  // sent after `bytes`, one byte every `trickleMs`
+        int trickleMs = 0;
     };
 
     explicit ScriptedServer(quint16 port = 0) : wantedPort_(port) {
@@ -92,12 +96,30 @@ private:
                         buffer->erase(0, end + 4);
                         if (r.silent) continue;
                         socket->write(r.bytes.data(), static_cast<qint64>(r.bytes.size()));
+                        if (!r.trickle.empty()) {
+                            trickle(socket, r);
+                            continue;
+                        }
                         if (r.close) socket->disconnectFromHost();
                     }
                 });
                 QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             }
         });
+    }
+
+    // The timer belongs to the socket, so it ends when the client hangs up.
+    static void trickle(QTcpSocket* socket, const Reply& r) {
+        auto* timer = new QTimer(socket);
+        auto rest = std::make_shared<std::string>(r.trickle);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, rest, close = r.close] {
+            socket->write(rest->data(), 1);
+            rest->erase(0, 1);
+            if (!rest->empty()) return;
+            timer->stop();
+            if (close) socket->disconnectFromHost();
+        });
+        timer->start(r.trickleMs);
     }
 
     QThread thread_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CookieJar.h"
 
 namespace lumetra {
@@ -55,6 +57,40 @@ TEST(CookieJar, IgnoresACookieWhoseNameOrValueHoldsAControlCharacter) {
     CookieJar jar;
     jar.takeSetCookie("sid=a\tb", "pv", "/", kNow);
     EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), "sid=a\tb");
+}
+
+// A server may send any number of cookies; the jar keeps what common clients keep, so the
+// Cookie line of later requests stays bounded.
+TEST(CookieJar, KeepsAtMostFiftyCookiesForAHostDroppingTheOldest) {
+    CookieJar jar;
+    for (int round = 0; round < 10; ++round)
+        for (int i = 0; i < 1000; ++i)
+            jar.takeSetCookie(
+                "c" + std::to_string(round * 1000 + i) + "=" + std::string(10, 'v') + "; Path=/",
+                "pv.example", "/", kNow);
+    const std::string header = jar.cookieHeader("pv.example", "/", kNow);
+    EXPECT_EQ(std::count(header.begin(), header.end(), '='), 50);
+    EXPECT_EQ(header.substr(0, 17), "c9950=vvvvvvvvvv;");
+    EXPECT_EQ(header.substr(header.size() - 16), "c9999=vvvvvvvvvv");
+    EXPECT_LE(jar.size(), 50u);
+}
+
+TEST(CookieJar, ADomainCookieCountsForEveryHostItIsSentTo) {
+    CookieJar jar;
+    jar.takeSetCookie("alt=1; Domain=example; Path=/", "a.example", "/", kNow);
+    for (int i = 0; i < 50; ++i) jar.takeSetCookie("b" + std::to_string(i) + "=1", "b.example", "/", kNow);
+    // b.example gets its own 50; the domain cookie was the oldest of them and went.
+    EXPECT_EQ(jar.cookieHeader("a.example", "/", kNow), "");
+    const std::string header = jar.cookieHeader("b.example", "/", kNow);
+    EXPECT_EQ(std::count(header.begin(), header.end(), '='), 50);
+}
+
+TEST(CookieJar, IgnoresACookieOverFourKilobytes) {
+    CookieJar jar;
+    const std::string fits = "n=" + std::string(4095, 'v');  // name and value 4096 bytes
+    jar.takeSetCookie(fits, "pv", "/", kNow);
+    jar.takeSetCookie("gross=" + std::string(4092, 'v'), "pv", "/", kNow);
+    EXPECT_EQ(jar.cookieHeader("pv", "/", kNow), fits);
 }
 
 }  // namespace

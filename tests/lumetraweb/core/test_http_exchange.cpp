@@ -1,3 +1,4 @@
+#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -170,17 +171,32 @@ INSTANTIATE_TEST_SUITE_P(
         ResponseCase{"ContinueThenOk",
                      "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", true,
                      "abc"},
-        ResponseCase{"UntilClose", "HTTP/1.1 200 OK\r\n\r\nbis zum Ende", true, "bis zum Ende"}),
+        ResponseCase{"UntilClose", "HTTP/1.1 200 OK\r\n\r\nbis zum Ende", true, "bis zum Ende"},
+        // Replies the library rejects are told in German, not in its own words.
+        ResponseCase{"NoHttpAtAll", "SSH-2.0-OpenSSH_9.2\r\n\r\n", false,
+                     "Die Antwort des Servers ist keine HTTP-Antwort"},
+        ResponseCase{"UnknownHttpVersion", "HTTP/3.0 200 OK\r\nContent-Length: 1\r\n\r\nx", false,
+                     "Die Antwort des Servers ist keine HTTP-Antwort"},
+        ResponseCase{"BadContentLength", "HTTP/1.1 200 OK\r\nContent-Length: abc\r\n\r\nxyz", false,
+                     "Die Antwort des Servers ist fehlerhaft"},
+        ResponseCase{"BrokenChunk", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nab", false,
+                     cp1252FromUtf8("Fehler beim Empfangen der Daten vom Server")},
+        ResponseCase{"HugeHeaderLine",
+                     "HTTP/1.1 200 OK\r\nX-Gross: " + std::string(10 * 1024 * 1024, 'a') + "\r\n\r\n", false,
+                     cp1252FromUtf8("Eine Kopfzeile der Antwort des Servers ist zu lang")}),
     [](const testing::TestParamInfo<ResponseCase>& info) { return std::string(info.param.name); });
 
 TEST(HttpExchange, ReportsABodyCutShortButKeepsWhatArrived) {
-    ScriptedServer server;
-    server.reply(ScriptedServer::Reply{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nnur ein Teil", true});
-    HttpExchange http;
-    const Fetch f = fetch(http, server.baseUrl() + "/x");
-    EXPECT_FALSE(f.ok);
-    EXPECT_EQ(f.error, msg::ClosedEarly);
-    EXPECT_EQ(f.body, "nur ein Teil");
+    for (const char* cut : {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nnur ein Teil",
+                            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n20\r\nnur ein Teil"}) {
+        ScriptedServer server;
+        server.reply(ScriptedServer::Reply{cut, true});
+        HttpExchange http;
+        const Fetch f = fetch(http, server.baseUrl() + "/x");
+        EXPECT_FALSE(f.ok) << cut;
+        EXPECT_EQ(f.error, msg::ClosedEarly) << cut;
+        EXPECT_EQ(f.body, "nur ein Teil") << cut;
+    }
 }
 
 TEST(HttpExchange, StopsABodyOverTheCap) {
@@ -206,6 +222,29 @@ TEST(HttpExchange, GivesUpOnAServerThatNeverAnswers) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(f.error, msg::ReadTimedOut);
     EXPECT_LT(took, std::chrono::seconds(5));
+}
+
+// Headers at once, then a byte now and then: the stall timer never fires, so only the
+// low-speed limit ends the fetch.
+TEST(HttpExchange, GivesUpOnAServerThatTricklesTheBody) {
+    ScriptedServer server;
+    ScriptedServer::Reply r{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"};
+    r.trickle = std::string(100, 'x');
+    r.trickleMs = 200;  // 20 s for the whole body
+    server.reply(r);
+    HttpLimits limits;
+    limits.lowSpeedTimeSeconds = 1;
+    HttpExchange http(limits);
+    const auto start = std::chrono::steady_clock::now();
+    const Fetch f = fetch(http, server.baseUrl() + "/x");
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(f.error, msg::ReadTimedOut);
+    EXPECT_LT(took, std::chrono::seconds(8));
+    EXPECT_LT(f.body.size(), 100u);
+
+    // The next refresh gets through.
+    server.reply(ScriptedServer::ok("frisch"));
+    EXPECT_EQ(fetch(http, server.baseUrl() + "/x").body, "frisch");
 }
 
 TEST(HttpExchange, ReportsARefusedConnectionAsSocketError) {
@@ -234,6 +273,24 @@ TEST(HttpExchange, RefusesAddressesItCannotServeWithoutARequest) {
         EXPECT_NE(f.error.find(cp1252FromUtf8("ist keine gültige http-Adresse")), std::string::npos) << bad;
     }
     EXPECT_TRUE(server.requests().empty());
+}
+
+TEST(HttpExchange, TellsTheLibrarysFailuresInGerman) {
+    struct Case {
+        CURLcode code;
+        const char* text;
+    } cases[] = {
+        {CURLE_UNSUPPORTED_PROTOCOL, "Die Antwort des Servers ist keine HTTP-Antwort"},
+        {CURLE_WEIRD_SERVER_REPLY, "Die Antwort des Servers ist fehlerhaft"},
+        {CURLE_RECV_ERROR, "Fehler beim Empfangen der Daten vom Server"},
+        {CURLE_SEND_ERROR, "Fehler beim Senden der Anfrage an den Server"},
+        {CURLE_OUT_OF_MEMORY, "Eine Kopfzeile der Antwort des Servers ist zu lang"},
+        {CURLE_BAD_CONTENT_ENCODING, "Die Antwort des Servers ist fehlerhaft kodiert"},
+        {CURLE_URL_MALFORMAT, "Die Adresse ist ungültig"},
+        {CURLE_FAILED_INIT, "Die HTTP-Verbindung kann nicht hergestellt werden"},
+        {CURLE_SSL_CONNECT_ERROR, "Fehler bei der HTTP-Übertragung (35)"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(transferErrorText(c.code), cp1252FromUtf8(c.text)) << c.code;
 }
 
 struct UrlCase {
