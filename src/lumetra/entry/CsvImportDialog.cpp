@@ -1,9 +1,11 @@
 #include "CsvImportDialog.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "CsvExport.h"
 #include "LineListView.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -51,6 +53,8 @@ CsvImportDialog::CsvImportDialog(AppContext& context, QWidget* parent)
     auto* takeAllButton =
         button(this, ">>", "takeAllButton", QRect(216, 88, 113, 33), "Alle Daten übernehmen");
     auto* takeOneButton = button(this, ">", "takeOneButton", QRect(216, 128, 113, 33), "Selektiv einfügen");
+    auto* exportButton = button(this, "Exportieren", "exportButton", QRect(216, 176, 113, 33),
+                                "Originaldaten als CSV-Datei speichern");
     auto* cancelButton = button(this, "Abbruch", "cancelButton", QRect(216, 224, 113, 33));
     auto* saveButton = button(this, "Speichern", "saveButton", QRect(216, 264, 113, 33), "Daten übernehmen");
     auto* clearImport = button(this, "Liste löschen", "clearImportButton", QRect(8, 272, 81, 25));
@@ -62,6 +66,7 @@ CsvImportDialog::CsvImportDialog(AppContext& context, QWidget* parent)
     connect(importButton, &QPushButton::clicked, this, &CsvImportDialog::importButtonClick);
     connect(takeAllButton, &QPushButton::clicked, this, &CsvImportDialog::takeAllButtonClick);
     connect(takeOneButton, &QPushButton::clicked, this, &CsvImportDialog::takeOneButtonClick);
+    connect(exportButton, &QPushButton::clicked, this, &CsvImportDialog::exportButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &CsvImportDialog::cancelButtonClick);
     connect(saveButton, &QPushButton::clicked, this, &CsvImportDialog::saveButtonClick);
     connect(clearImport, &QPushButton::clicked, this, &CsvImportDialog::clearImportButtonClick);
@@ -96,6 +101,16 @@ void CsvImportDialog::takeOneButtonClick() {
     const int row = importList_->selectedRow();
     guarded([&] { logic_.takeSelected(row); });
     originalList_->refresh();
+}
+
+void CsvImportDialog::exportButtonClick() {
+    guarded([&] {
+        QString path = Dialogs::saveFileName(this, "CSV exportieren", fromCp1252(context_.dirs.data),
+                                             "CSV-Datei (*.csv)");
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += path.endsWith(u'.') ? "csv" : ".csv";
+        saveCsvExport(toCp1252(path), logic_.originalLines());
+    });
 }
 
 void CsvImportDialog::cancelButtonClick() { hide(); }
