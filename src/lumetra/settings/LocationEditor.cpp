@@ -11,7 +11,9 @@
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
 #include "settings/DialogControls.h"
+#include "settings/PvgisReader.h"
 #include "settings/SettingsDialog.h"
+#include "ui/Dialogs.h"
 #include "ui/WindowFont.h"
 
 namespace lumetra {
@@ -31,13 +33,14 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     buildFields();
     buildList();
 
-    const std::array<std::pair<const char*, const char*>, 4> buttons{{{"addButton", "Hinzufügen"},
+    const std::array<std::pair<const char*, const char*>, 5> buttons{{{"addButton", "Hinzufügen"},
                                                                       {"changeButton", "Ändern"},
                                                                       {"deleteButton", "Löschen"},
-                                                                      {"cancelButton", "Abbruch"}}};
-    const std::array<void (LocationEditor::*)(), 4> handlers{
+                                                                      {"cancelButton", "Abbruch"},
+                                                                      {"pvgisButton", "PVGIS..."}}};
+    const std::array<void (LocationEditor::*)(), 5> handlers{
         &LocationEditor::HinzufuegenClick, &LocationEditor::AendernClick, &LocationEditor::LoeschenClick,
-        &LocationEditor::AbbruchClick};
+        &LocationEditor::AbbruchClick, &LocationEditor::PvgisClick};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new QPushButton(buttons[i].second, this);
         button->setObjectName(buttons[i].first);
@@ -195,6 +198,19 @@ void LocationEditor::LoeschenClick() {
 }
 
 void LocationEditor::AbbruchClick() { hide(); }
+
+void LocationEditor::PvgisClick() {
+    guarded([&] {
+        const QString path =
+            Dialogs::openFileName(this, QString::fromUtf8("PVGIS-Datei öffnen"),
+                                  fromCp1252(context_.dirs.data), "PVGIS-Datei (*.json *.JSON)");
+        if (path.isEmpty()) return;
+        // Read whole before any field changes, so a bad file leaves the fields as they were.
+        const LocationFields texts = readPvgisFile(toCp1252(path));
+        if (fields_[0]->text().isEmpty()) fields_[0]->setText(fromCp1252(texts[0]));
+        for (std::size_t i = 1; i < fields_.size(); ++i) fields_[i]->setText(fromCp1252(texts[i]));
+    });
+}
 
 void LocationEditor::ScrollBar1Change(int value) {
     if (value >= 0 && value < list_->rowCount()) list_->selectRow(value);
