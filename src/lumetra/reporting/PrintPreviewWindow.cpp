@@ -9,6 +9,7 @@
 
 #include "ReportFiles.h"
 #include "ReportPainter.h"
+#include "ReportPdf.h"
 #include "ZoomSteps.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -42,8 +43,10 @@ PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
     addButton("OpenButton", "Öffnen", 344, &PrintPreviewWindow::openClick);
     sendButton_ = addButton("SendButton", "Versenden", 432, &PrintPreviewWindow::sendClick);
     addButton("CancelButton", "Abbruch", 520, &PrintPreviewWindow::cancelClick);
+    pdfButton_ = addButton("PdfButton", "PDF", 608, &PrintPreviewWindow::pdfClick);
     // Nothing to print, save or send before the first report.
-    for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(false);
+    for (QPushButton* button : {printButton_, saveButton_, sendButton_, pdfButton_})
+        button->setEnabled(false);
 
     previewPrinter_ = new QPrinter(QPrinter::HighResolution);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
@@ -94,7 +97,7 @@ void PrintPreviewWindow::showReport(const ReportInput& input) {
 
 void PrintPreviewWindow::showDocument() {
     layOut();
-    for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(true);
+    for (QPushButton* button : {printButton_, saveButton_, sendButton_, pdfButton_}) button->setEnabled(true);
     show();
     raise();
     activateWindow();
@@ -184,5 +187,19 @@ void PrintPreviewWindow::sendClick() {
 }
 
 void PrintPreviewWindow::cancelClick() { hide(); }
+
+void PrintPreviewWindow::pdfClick() {
+    guarded([&] {
+        QString name =
+            Dialogs::saveFileName(this, QStringLiteral("PDF speichern"), fromCp1252(context_.dirs.data),
+                                  QStringLiteral("PDF-Datei (*.pdf)"));
+        if (name.isEmpty()) return;
+        if (QFileInfo(name).suffix().isEmpty()) name += name.endsWith(u'.') ? "pdf" : ".pdf";
+        const MonthAndYear month = currentMonth();
+        const ReportChart chart{fromCp1252(month.monthName + " " + month.year),
+                                chartSource_ ? chartSource_() : nullptr};
+        saveReportPdf(toCp1252(name), laidOut_.lines, laidOut_.header, chart);
+    });
+}
 
 }  // namespace lumetra
