@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <cstdlib>
 
 #include "EntryFixture.h"
 #include "entry/CsvExport.h"
@@ -46,6 +47,8 @@ TEST_F(CsvExportDialogTest, ButtonSavesTheRightListUnderTheChosenName) {
     EXPECT_EQ(exportButton()->text(), "Exportieren");
     EXPECT_EQ(exportButton()->toolTip(), "Originaldaten als CSV-Datei speichern");
     EXPECT_EQ(exportButton()->geometry(), QRect(216, 176, 113, 33));
+    if (const char* shots = std::getenv("LUMETRA_SCREENSHOTS"))
+        dialog->grab().save(QString(shots) + "/csv-import-export.png");
 
     const std::string expected = "Datum;Energie (kWh)\r\n01.03.2008;1\r\n02.03.2008;2,25\r\n";
     struct Case {
