@@ -1,7 +1,5 @@
 #include "entry/CsvExport.h"
 
-#include "base/Files.h"
-
 namespace lumetra {
 
 std::string csvExportBytes(const DelimitedLineList& dayLines) {
@@ -12,7 +10,7 @@ std::string csvExportBytes(const DelimitedLineList& dayLines) {
     return joinLines(lines);
 }
 
-void saveCsvExport(const std::string& path, const DelimitedLineList& dayLines) {
+void saveCsvExport(const Path& path, const DelimitedLineList& dayLines) {
     saveFileSafely(path, csvExportBytes(dayLines));
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/DelimitedLineList.h"
+#include "base/Files.h"
 
 namespace lumetra {
 
@@ -13,6 +14,6 @@ inline constexpr const char* kCsvExportHeader = "Datum;Energie (kWh)";
 std::string csvExportBytes(const DelimitedLineList& dayLines);
 
 // Safe save; throws "Datei %s kann nicht erstellt werden", an old file stays whole.
-void saveCsvExport(const std::string& path, const DelimitedLineList& dayLines);
+void saveCsvExport(const Path& path, const DelimitedLineList& dayLines);
 
 }  // namespace lumetra

@@ -55,7 +55,7 @@ QByteArray reportPdf(const std::vector<std::string>& lines, const PageCaptions& 
     return buffer.data();
 }
 
-void saveReportPdf(const std::string& path, const std::vector<std::string>& lines, const PageCaptions& header,
+void saveReportPdf(const Path& path, const std::vector<std::string>& lines, const PageCaptions& header,
                    const ReportChart& chart) {
     const QByteArray bytes = reportPdf(lines, header, chart);
     saveFileSafely(path, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ReportDocument.h"
+#include "base/Files.h"
 
 class QWidget;
 
@@ -23,7 +24,7 @@ QByteArray reportPdf(const std::vector<std::string>& lines, const PageCaptions& 
                      const ReportChart& chart);
 
 // Safe save; throws "Datei %s kann nicht erstellt werden", an old file stays whole.
-void saveReportPdf(const std::string& path, const std::vector<std::string>& lines, const PageCaptions& header,
+void saveReportPdf(const Path& path, const std::vector<std::string>& lines, const PageCaptions& header,
                    const ReportChart& chart);
 
 }  // namespace lumetra

@@ -127,6 +127,6 @@ LocationFields readPvgisLocation(std::string_view json) {
     return fields;
 }
 
-LocationFields readPvgisFile(const std::string& path) { return readPvgisLocation(readFile(path)); }
+LocationFields readPvgisFile(const Path& path) { return readPvgisLocation(readFile(path)); }
 
 }  // namespace lumetra

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Files.h"
 #include "settings/Locations.h"
 
 namespace lumetra {
@@ -14,6 +15,6 @@ namespace lumetra {
 LocationFields readPvgisLocation(std::string_view json);
 
 // The file at `path`; throws "Datei %s kann nicht geöffnet werden" when it cannot be read.
-LocationFields readPvgisFile(const std::string& path);
+LocationFields readPvgisFile(const Path& path);
 
 }  // namespace lumetra

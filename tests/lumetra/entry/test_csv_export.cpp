@@ -1,9 +1,9 @@
 #include <QPushButton>
-#include <cstdlib>
 
 #include "EntryFixture.h"
 #include "entry/CsvExport.h"
 #include "entry/CsvImportDialog.h"
+#include "support/Screenshot.h"
 
 using namespace lumetra;
 using namespace lumetra::test;
@@ -47,8 +47,7 @@ TEST_F(CsvExportDialogTest, ButtonSavesTheRightListUnderTheChosenName) {
     EXPECT_EQ(exportButton()->text(), "Exportieren");
     EXPECT_EQ(exportButton()->toolTip(), "Originaldaten als CSV-Datei speichern");
     EXPECT_EQ(exportButton()->geometry(), QRect(216, 176, 113, 33));
-    if (const char* shots = std::getenv("LUMETRA_SCREENSHOTS"))
-        dialog->grab().save(QString(shots) + "/csv-import-export.png");
+    test::saveScreenshot(*dialog, "csv-import-export.png");
 
     const std::string expected = "Datum;Energie (kWh)\r\n01.03.2008;1\r\n02.03.2008;2,25\r\n";
     struct Case {
@@ -62,7 +61,7 @@ TEST_F(CsvExportDialogTest, ButtonSavesTheRightListUnderTheChosenName) {
     }
     EXPECT_EQ(Dialogs::lastTitle(), "CSV exportieren");
     EXPECT_EQ(Dialogs::lastFilter(), "CSV-Datei (*.csv)");
-    EXPECT_EQ(Dialogs::lastDirectory(), fromCp1252(context.dirs.data));
+    EXPECT_EQ(Dialogs::lastDirectory(), qtPath(context.dirs.data));
     EXPECT_TRUE(reporter.errors.empty());
     EXPECT_EQ(data(), "20080301;01.03.2008;1\r\n20080302;02.03.2008;2,25\r\n");  // DATEN.DAT untouched
 

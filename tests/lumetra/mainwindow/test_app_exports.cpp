@@ -8,12 +8,12 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <cstdlib>
 
 #include "DemoPlant.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "base/Files.h"
 #include "mainwindow/LumetraApp.h"
 #include "mainwindow/MainWindow.h"
 #include "reporting/PrintPreviewWindow.h"
@@ -21,6 +21,7 @@
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
 #include "support/QtApp.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -70,10 +71,6 @@ protected:
         return found;
     }
     int referenceTop() { return control<QWidget>(app->mainWindow(), "Panel2")->y(); }
-    void screenshot(QWidget* window, const char* file) {
-        if (const char* target = std::getenv("LUMETRA_SCREENSHOTS"))
-            window->grab().save(QString(target) + "/" + file);
-    }
 
     test::TempDir dir;
     QString previous;
@@ -116,14 +113,14 @@ TEST_F(AppExportsTest, ThePdfOfTheDemoMonthHoldsThePrintedPagesAndTheChart) {
     auto* pdfButton = control<QPushButton>(preview, "PdfButton");
     EXPECT_EQ(pdfButton->geometry(), QRect(608, 8, 75, 25));
     EXPECT_EQ(pdfButton->text(), "PDF");
-    screenshot(preview, "print-preview-pdf.png");
+    test::saveScreenshot(*preview, "print-preview-pdf.png");
 
     Dialogs::setNextFileName(fromCp1252(dir.file("bericht")));
     pdfButton->click();
     ASSERT_TRUE(reporter.errors.empty()) << reporter.errors[0];
     EXPECT_EQ(Dialogs::lastTitle(), "PDF speichern");
     EXPECT_EQ(Dialogs::lastFilter(), "PDF-Datei (*.pdf)");
-    EXPECT_EQ(Dialogs::lastDirectory(), fromCp1252(app->context().dirs.data));
+    EXPECT_EQ(Dialogs::lastDirectory(), qtPath(app->context().dirs.data));
     const QString pdf = fromCp1252(dir.file("bericht.pdf"));
     ASSERT_TRUE(QFile::exists(pdf));
 
@@ -155,8 +152,7 @@ TEST_F(AppExportsTest, ThePdfOfTheDemoMonthHoldsThePrintedPagesAndTheChart) {
         {"-f", last, "-l", last, "-r", "100", "-png", "-singlefile", pdf, fromCp1252(dir.file("chart"))});
     const QImage page(fromCp1252(dir.file("chart.png")));
     ASSERT_FALSE(page.isNull());
-    if (const char* target = std::getenv("LUMETRA_SCREENSHOTS"))
-        page.save(QString(target) + "/pdf-chart-page.png");
+    test::saveScreenshot(page, "pdf-chart-page.png");
     const auto dark = [](QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; };
     int top = -1, bottom = -1;
     for (int y = 0; y < page.height(); ++y) {

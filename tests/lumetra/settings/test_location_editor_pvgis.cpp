@@ -1,6 +1,7 @@
 #include <QComboBox>
 
 #include "lumetra/settings/WindowFixture.h"
+#include "support/Screenshot.h"
 
 using namespace lumetra;
 
@@ -31,11 +32,11 @@ TEST_F(LocationEditorPvgisTest, FillsTheFieldsAndAddWritesTheRow) {
 
     readPvgis(fixture("munich-4.5kwp.json"));
     EXPECT_EQ(Dialogs::lastTitle(), QString::fromUtf8("PVGIS-Datei öffnen"));
-    EXPECT_EQ(Dialogs::lastDirectory(), QString::fromStdString(context.dirs.data));
+    EXPECT_EQ(Dialogs::lastDirectory(), qtPath(context.dirs.data));
     EXPECT_EQ(fieldTexts().join(';'),
               "PVGIS 48.137, 11.575;3,8;5,4;8,6;10,8;12,1;12,4;12,9;11,6;9,0;6,5;3,9;3,1;1139");
     EXPECT_FALSE(dir.exists("DATA/GLOBAL.DAT"));  // reading adds nothing
-    screenshot(editor.get(), "location-editor-pvgis.png");
+    test::saveScreenshot(*editor, "location-editor-pvgis.png");
 
     click(editor.get(), "addButton");
     EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"),
