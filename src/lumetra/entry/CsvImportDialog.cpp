@@ -1,7 +1,9 @@
 #include "CsvImportDialog.h"
 
+#include <QFileInfo>
 #include <QScrollBar>
 
+#include "CsvExport.h"
 #include "LineListView.h"
 #include "base/Cp1252.h"
 #include "ui/Dialogs.h"
@@ -31,6 +33,8 @@ CsvImportDialog::CsvImportDialog(AppContext& context, QWidget* parent)
             {"importButton", "CSV importieren", QRect(216, 48, 113, 33), &D::importButtonClick},
             {"takeAllButton", ">>", QRect(216, 88, 113, 33), &D::takeAllButtonClick, "Alle Daten übernehmen"},
             {"takeOneButton", ">", QRect(216, 128, 113, 33), &D::takeOneButtonClick, "Selektiv einfügen"},
+            {"exportButton", "Exportieren", QRect(216, 176, 113, 33), &D::exportButtonClick,
+             "Originaldaten als CSV-Datei speichern"},
             {"cancelButton", "Abbruch", QRect(216, 224, 113, 33), &D::cancelButtonClick},
             {"saveButton", "Speichern", QRect(216, 264, 113, 33), &D::saveButtonClick, "Daten übernehmen"},
             {"clearImportButton", "Liste löschen", QRect(8, 272, 81, 25), &D::clearImportButtonClick},
@@ -71,6 +75,14 @@ void CsvImportDialog::takeAllButtonClick() {
 void CsvImportDialog::takeOneButtonClick() {
     const int row = importList_->selectedRow();
     ui::thenAlways([&] { logic_.takeSelected(row); }, [&] { originalList_->refresh(); });
+}
+
+void CsvImportDialog::exportButtonClick() {
+    QString path =
+        Dialogs::saveFileName(this, "CSV exportieren", qtPath(context_.dirs.data), "CSV-Datei (*.csv)");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += path.endsWith(u'.') ? "csv" : ".csv";
+    saveCsvExport(pathFromQt(path), logic_.originalLines());
 }
 
 void CsvImportDialog::cancelButtonClick() { hide(); }

@@ -25,6 +25,7 @@ public:
     void importButtonClick();
     void takeAllButtonClick();
     void takeOneButtonClick();
+    void exportButtonClick();  // the right list as a spreadsheet file
     void cancelButtonClick();
     void saveButtonClick();
     void clearImportButtonClick();

@@ -60,7 +60,10 @@ void LumetraApp::start() {
         main_->setStatisticsDialog(statistics_);
         main_->MonatClick();  // the first evaluation
     });
-    guarded([&] { preview_ = new PrintPreviewWindow(context_, owner); });
+    guarded([&] {
+        preview_ = new PrintPreviewWindow(context_, owner);
+        preview_->setChartSource([this]() -> QWidget* { return main_->chart()->parentWidget(); });
+    });
     guarded([&] { dayCurve_ = new DayCurveWindow(context_, owner); });
 
     connectMainWindow();

@@ -9,6 +9,7 @@
 
 #include "ReportFiles.h"
 #include "ReportPainter.h"
+#include "ReportPdf.h"
 #include "ZoomSteps.h"
 #include "base/Cp1252.h"
 #include "base/Errors.h"
@@ -47,12 +48,15 @@ PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
                                 {"OpenButton", "Öffnen", QRect(344, 8, 75, 25), &W::openClick},
                                 {"SendButton", "Versenden", QRect(432, 8, 75, 25), &W::sendClick},
                                 {"CancelButton", "Abbruch", QRect(520, 8, 75, 25), &W::cancelClick},
+                                {"PdfButton", "PDF", QRect(608, 8, 75, 25), &W::pdfClick},
                             });
     printButton_ = buttons[0];
     saveButton_ = buttons[3];
     sendButton_ = buttons[5];
+    pdfButton_ = buttons[7];
     // Nothing to print, save or send before the first report.
-    for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(false);
+    for (QPushButton* button : {printButton_, saveButton_, sendButton_, pdfButton_})
+        button->setEnabled(false);
 
     previewPrinter_ = new QPrinter(QPrinter::HighResolution);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
@@ -94,7 +98,7 @@ void PrintPreviewWindow::showReport(const ReportInput& input) {
 
 void PrintPreviewWindow::showDocument() {
     layOut();
-    for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(true);
+    for (QPushButton* button : {printButton_, saveButton_, sendButton_, pdfButton_}) button->setEnabled(true);
     ui::bringToFront(this);
 }
 
@@ -174,5 +178,16 @@ void PrintPreviewWindow::sendClick() {
 }
 
 void PrintPreviewWindow::cancelClick() { hide(); }
+
+void PrintPreviewWindow::pdfClick() {
+    QString name = Dialogs::saveFileName(this, QStringLiteral("PDF speichern"), qtPath(context_.dirs.data),
+                                         QStringLiteral("PDF-Datei (*.pdf)"));
+    if (name.isEmpty()) return;
+    if (QFileInfo(name).suffix().isEmpty()) name += name.endsWith(u'.') ? "pdf" : ".pdf";
+    const MonthAndYear month = currentMonth();
+    const ReportChart chart{fromCp1252(month.monthName + " " + month.year),
+                            chartSource_ ? chartSource_() : nullptr};
+    saveReportPdf(pathFromQt(name), laidOut_.lines, laidOut_.header, chart);
+}
 
 }  // namespace lumetra

@@ -35,12 +35,15 @@ class PrintPreviewWindow : public ui::FixedWindow {
     Q_OBJECT
 public:
     using MonthSource = std::function<MonthAndYear()>;
+    using ChartSource = std::function<QWidget*()>;  // the main window's chart panel, or null
 
     explicit PrintPreviewWindow(AppContext& context, QWidget* parent = nullptr);
     ~PrintPreviewWindow() override;
 
     // Where "Versenden" takes month and year from; by default the evaluation's selection.
     void setMonthSource(MonthSource source);
+    // Where "PDF" takes the chart page's picture from.
+    void setChartSource(ChartSource source) { chartSource_ = std::move(source); }
 
     // Builds the report into this window's document, lays it out and shows the window.
     // A conversion failure throws; the lines built so far stay in the document, the page
@@ -62,6 +65,7 @@ public:
     void openClick();
     void sendClick();
     void cancelClick();
+    void pdfClick();  // the printed pages and the month's chart as a PDF file
 
     // Prints the laid-out pages with the report's print settings onto `printer`.
     void printTo(QPrinter& printer);
@@ -76,6 +80,7 @@ private:
 
     AppContext& context_;
     MonthSource monthSource_;
+    ChartSource chartSource_;
     ReportDocument document_;
     ReportDocument laidOut_;  // what the page view shows; stays when an open fails
     int zoom_;
@@ -85,6 +90,7 @@ private:
     QPushButton* printButton_;
     QPushButton* saveButton_;
     QPushButton* sendButton_;
+    QPushButton* pdfButton_;
     QPointer<MailHandOff> mailHandOff_;
 };
 

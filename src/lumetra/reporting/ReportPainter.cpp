@@ -135,7 +135,7 @@ std::vector<std::vector<QString>> layoutReportPages(const std::vector<std::strin
 }
 
 int paintReport(QPaintDevice* device, const std::vector<std::string>& lines, const PageCaptions& header,
-                const ReportPaintOptions& options) {
+                const ReportPaintOptions& options, const ExtraPage& extraPage) {
     const auto pages = layoutReportPages(lines, device);
     const ReportPageGeometry g = reportPageGeometry(device);
     QPainter painter;
@@ -144,6 +144,10 @@ int paintReport(QPaintDevice* device, const std::vector<std::string>& lines, con
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (i > 0) paged->newPage();
             paintPage(painter, g, pages[i], header, options);
+        }
+        if (extraPage) {
+            paged->newPage();
+            extraPage(painter, g);
         }
     } else {
         const auto page = static_cast<std::size_t>(std::max(0, options.onlyPage));

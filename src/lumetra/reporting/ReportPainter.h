@@ -5,12 +5,14 @@
 // One routine for the page view, the printer, PDF files and images.
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ReportDocument.h"
 
 class QPaintDevice;
+class QPainter;
 
 namespace lumetra {
 
@@ -38,7 +40,9 @@ std::vector<std::vector<QString>> layoutReportPages(const std::vector<std::strin
 
 // Paints every page onto a paged device (printer, PDF writer), or one page onto any other
 // device. Returns the number of pages of the layout; 0 when the device cannot be painted on.
+// `extraPage`, on a paged device: one more page after the report, painted by the caller (not counted).
+using ExtraPage = std::function<void(QPainter&, const ReportPageGeometry&)>;
 int paintReport(QPaintDevice* device, const std::vector<std::string>& lines, const PageCaptions& header,
-                const ReportPaintOptions& options = {});
+                const ReportPaintOptions& options = {}, const ExtraPage& extraPage = {});
 
 }  // namespace lumetra

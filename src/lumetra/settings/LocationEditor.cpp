@@ -8,7 +8,9 @@
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "settings/PvgisReader.h"
 #include "settings/SettingsDialog.h"
+#include "ui/Dialogs.h"
 #include "ui/WindowKit.h"
 
 namespace lumetra {
@@ -33,6 +35,7 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
             {"changeButton", "Ändern", QRect(566, 48, 75, 25), &LocationEditor::AendernClick},
             {"deleteButton", "Löschen", QRect(566, 80, 75, 25), &LocationEditor::LoeschenClick},
             {"cancelButton", "Abbruch", QRect(566, 112, 75, 25), &LocationEditor::AbbruchClick},
+            {"pvgisButton", "PVGIS...", QRect(566, 144, 75, 25), &LocationEditor::PvgisClick},
         });
 
     settings_.setLocationEditor(this);
@@ -185,6 +188,16 @@ void LocationEditor::LoeschenClick() {
 }
 
 void LocationEditor::AbbruchClick() { hide(); }
+
+void LocationEditor::PvgisClick() {
+    const QString path = Dialogs::openFileName(this, QString::fromUtf8("PVGIS-Datei öffnen"),
+                                               qtPath(context_.dirs.data), "PVGIS-Datei (*.json *.JSON)");
+    if (path.isEmpty()) return;
+    // Read whole before any field changes, so a bad file leaves the fields as they were.
+    const LocationFields texts = readPvgisFile(pathFromQt(path));
+    if (fields_[0]->text().isEmpty()) fields_[0]->setText(fromCp1252(texts[0]));
+    for (std::size_t i = 1; i < fields_.size(); ++i) fields_[i]->setText(fromCp1252(texts[i]));
+}
 
 void LocationEditor::ScrollBar1Change(int value) {
     if (value >= 0 && value < list_->rowCount()) list_->selectRow(value);

@@ -33,6 +33,7 @@ public:
     void AendernClick();
     void LoeschenClick();
     void AbbruchClick();
+    void PvgisClick();  // fills the fields from a PVGIS PV calculation; adds nothing
     void ScrollBar1Change(int value);
 
 private:
