@@ -50,12 +50,32 @@ QString expandTabs(QString text) {
     return out;
 }
 
+// The longest prefix of `text` that fits `width`. A prefix's advance grows with its length,
+// so doubling and then halving finds it while measuring little more than what fits: one
+// measurement per character made a long line cost the square of its length.
+qsizetype fittingPrefix(QStringView text, const QFontMetricsF& metrics, double width) {
+    const auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n).toString()) <= width; };
+    qsizetype good = 0;
+    qsizetype bad = 1;
+    while (bad < text.size() && fits(bad)) {
+        good = bad;
+        bad *= 2;
+    }
+    if (bad >= text.size()) {
+        if (fits(text.size())) return text.size();
+        bad = text.size();
+    }
+    while (bad - good > 1) {
+        const qsizetype middle = good + (bad - good) / 2;
+        (fits(middle) ? good : bad) = middle;
+    }
+    return good;
+}
+
 void wrapInto(std::vector<QString>& out, const QString& line, const QFontMetricsF& metrics, double width) {
     QStringView text(line);
     for (;;) {
-        qsizetype fits = 0;
-        while (fits < text.size() && metrics.horizontalAdvance(text.left(fits + 1).toString()) <= width)
-            ++fits;
+        qsizetype fits = fittingPrefix(text, metrics, width);
         if (fits == text.size()) break;
         fits = std::max<qsizetype>(fits, 1);
         // Break after the last blank that leaves some text on the line, else mid-word.
