@@ -2,6 +2,7 @@
 // then times the window's work on it once per iteration and reports the peak memory it took
 // (peak_MB: the rise of the process's peak resident size over what it held before).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -86,10 +86,10 @@ void BM_BigEnergyFieldStartup(benchmark::State& state) {
         }
         peak = std::max(peak, memory.megabytes());
     }
-    Dialogs::setTestMode(false);
-    QDir::setCurrent(home);
     state.counters["peak_MB"] = peak;
     state.counters["messages"] = static_cast<double>(Dialogs::shownMessages().size());
+    Dialogs::setTestMode(false);
+    QDir::setCurrent(home);
 }
 
 // The CSV import of a file whose one line holds a field of `MB` megabytes, shown and painted.
@@ -157,7 +157,8 @@ void BM_BigLocationTable(benchmark::State& state) {
     QTemporaryDir dir;
     std::string table;
     for (int row = 0; row < state.range(0); ++row)
-        table += "Ort " + std::to_string(row) + ";1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890\r\n";
+        table +=
+            "Ort " + std::to_string(row) + ";1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890\r\n";
     writeFile(dir.filePath("DATA/GLOBAL.DAT"), table);
     AppContext context;
     context.dirs = {dir.path().toStdString(), dir.filePath("DATA").toStdString(), dir.path().toStdString(),
