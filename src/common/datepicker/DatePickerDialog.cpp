@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "MonthCalendar.h"
+#include "YearListModel.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
@@ -57,9 +58,7 @@ DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePicker
 }
 
 void DatePickerDialog::FormCreate(const std::string& yearsDirectory) {
-    guarded([&] {
-        for (const std::string& year : readYearList(yearsDirectory)) yearBox_->addItem(fromCp1252(year));
-    });
+    guarded([&] { yearBox_->setModel(new YearListModel(readYearList(yearsDirectory), yearBox_)); });
     const Date& today = model_.date();
     yearBox_->setCurrentIndex(-1);
     yearBox_->setEditText(QString::number(today.year));
