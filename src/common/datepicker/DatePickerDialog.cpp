@@ -6,10 +6,10 @@
 #include <QSignalBlocker>
 
 #include "MonthCalendar.h"
-#include "YearListModel.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/TextListModel.h"
 
 namespace lumetra {
 
@@ -58,7 +58,7 @@ DatePickerDialog::DatePickerDialog(const std::string& yearsDirectory, DatePicker
 }
 
 void DatePickerDialog::FormCreate(const std::string& yearsDirectory) {
-    guarded([&] { yearBox_->setModel(new YearListModel(readYearList(yearsDirectory), yearBox_)); });
+    guarded([&] { yearBox_->setModel(new TextListModel(readYearList(yearsDirectory), yearBox_)); });
     const Date& today = model_.date();
     yearBox_->setCurrentIndex(-1);
     yearBox_->setEditText(QString::number(today.year));

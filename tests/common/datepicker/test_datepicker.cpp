@@ -10,9 +10,9 @@
 #include "base/ErrorReporter.h"
 #include "datepicker/DatePickerDialog.h"
 #include "datepicker/MonthCalendar.h"
-#include "datepicker/YearListModel.h"
 #include "support/QtApp.h"
 #include "support/TempDir.h"
+#include "ui/TextListModel.h"
 
 using namespace lumetra;
 
@@ -94,7 +94,7 @@ TEST_F(DatePickerTest, LongYearsFileKeepsTheListAndItsUse) {
     dir.write("JAHRE.DAT", bytes);
     makeDialog();
     ASSERT_EQ(yearBox()->count(), kLines);
-    EXPECT_NE(qobject_cast<YearListModel*>(yearBox()->model()), nullptr);
+    EXPECT_NE(qobject_cast<TextListModel*>(yearBox()->model()), nullptr);
     EXPECT_EQ(yearBox()->itemText(kLines - 1), QString::number(1900 + (kLines - 1) % 125));
     EXPECT_EQ(yearBox()->currentText(), "2009");
     yearBox()->setCurrentIndex(kLines - 1);
