@@ -97,11 +97,11 @@ std::string dayFile(const Date& d) {
 }
 
 std::string readFixed(const std::string& dir, const std::string& name) {
-    return readFile(joinPath(dir, name));
+    return readFile(pathFromText(dir) / name);
 }
 
 void ensureDir(const std::string& path) {
-    if (!dirExists(path) && !createDirectory(path)) fail(msg::CannotCreate, path);
+    if (!dirExists(pathFromText(path)) && !createDirectory(pathFromText(path))) fail(msg::CannotCreate, path);
 }
 
 }  // namespace
@@ -118,8 +118,9 @@ void makeDemoPlant(const std::string& targetDir, const std::string& fixedFilesDi
     std::string ini = readFixed(fixedFilesDir, "LUMETRA.INI.in");
     for (auto pos = ini.find("@DIR@"); pos != std::string::npos; pos = ini.find("@DIR@", pos))
         ini.replace(pos, 5, targetDir);
-    saveFileSafely(joinPath(targetDir, "LUMETRA.INI"), ini);
-    saveFileSafely(joinPath(targetDir, "DATA/GLOBAL.DAT"), readFixed(fixedFilesDir, "GLOBAL.DAT"));
+    saveFileSafely(pathFromText(targetDir) / pathFromText("LUMETRA.INI"), ini);
+    saveFileSafely(pathFromText(targetDir) / pathFromText("DATA/GLOBAL.DAT"),
+                   readFixed(fixedFilesDir, "GLOBAL.DAT"));
 
     std::string yields;
     for (QDate d(2019, 1, 1), end = qdate(today); d < end; d = d.addDays(1)) {
@@ -127,14 +128,14 @@ void makeDemoPlant(const std::string& targetDir, const std::string& fixedFilesDi
         if (kwh < 0) continue;
         yields += formatDateId(date(d)) + ";" + formatDate(date(d)) + ";" + decimalComma(kwh, 2) + "\r\n";
     }
-    saveFileSafely(joinPath(targetDir, "DATA/DATEN.DAT"), yields);
+    saveFileSafely(pathFromText(targetDir) / pathFromText("DATA/DATEN.DAT"), yields);
 
     for (int back = 6; back >= 0; --back) {
         Date d = date(qdate(today).addDays(-back));
         std::string name = DayFileName(formatDate(d), "00");
         std::string content = dayFile(d);
-        saveFileSafely(joinPath(targetDir, "sma/" + name), content);
-        saveFileSafely(joinPath(targetDir, "upload/" + name), content);
+        saveFileSafely(pathFromText(targetDir) / pathFromText("sma/" + name), content);
+        saveFileSafely(pathFromText(targetDir) / pathFromText("upload/" + name), content);
     }
 }
 

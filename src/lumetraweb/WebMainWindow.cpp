@@ -1,10 +1,6 @@
 #include "WebMainWindow.h"
 
-#include <QFile>
-#include <QFrame>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 #include "WebUrl.h"
 #include "base/Clock.h"
@@ -15,102 +11,51 @@
 #include "base/German.h"
 #include "chart/DayChartPanel.h"
 #include "dayfile/DayFileName.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
-namespace {
-
-QLabel* boldLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
-
-}  // namespace
-
-WebMainWindow::WebMainWindow(std::string workingDirectory, HttpLimits limits,
-                             std::unique_ptr<ConnectionProbe> probe, QWidget* parent)
-    : QWidget(parent),
+WebMainWindow::WebMainWindow(Path workingDirectory, HttpLimits limits, std::unique_ptr<ConnectionProbe> probe,
+                             QWidget* parent)
+    : FixedWindow(ui::WindowSetup{"TForm1", "Lumetra-Web", QSize(464, 318)}.as(ui::WindowKind::Main), parent),
       workingDirectory_(std::move(workingDirectory)),
       probe_(std::move(probe)),
       worker_(std::make_unique<FetchWorker>(limits)) {
-    setObjectName("TForm1");
-    setWindowTitle("Lumetra-Web");
-    setFixedSize(464, 318);
-    setFont(windowFont());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(221, 218, 210));
     setPalette(p);
 
-    Label1 = boldLabel(this, "Label1", fromCp1252(formatDate(Clock::today())));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1->setGeometry(227, 6, 200, 16);  // right edge at 427
+    const ui::LabelLook bold = ui::LabelLook().bold();
+    // Right edge at 427.
+    label1_ = ui::placeLabel(this, "Label1", fromCp1252(formatDate(Clock::today())), QRect(227, 6, 200, 16),
+                             bold.align(Qt::AlignRight | Qt::AlignTop));
+    auto* pick = ui::placeButton(this, "sBitBtn4", "...", QRect(431, 4, 25, 17),
+                                 ui::ButtonLook().tip(QString::fromUtf8("Datum wählen")));
+    label2_ = ui::placeLabel(this, "Label2", "...", QRect(14, 6, 200, 16), bold);
 
-    sBitBtn4 = button(this, "sBitBtn4", "...", QRect(431, 4, 25, 17));
-    sBitBtn4->setToolTip(QString::fromUtf8("Datum wählen"));
+    const DayChartPanel dayChart = makeDayChartPanel(this, QRect(8, 24, 449, 232));
+    chart_ = dayChart.chart;
+    listBox_ = new QListWidget(dayChart.panel);
+    listBox_->setObjectName("ListBox");
+    listBox_->hide();
 
-    Label2 = boldLabel(this, "Label2", "...");
-    Label2->setGeometry(14, 6, 200, 16);
+    auto* cancel = ui::placeButton(this, "LMDButton1", "Abbruch", QRect(8, 264, 75, 25));
+    auto* refresh = ui::placeButton(this, "LMDButton2", "Aktualisieren", QRect(88, 264, 75, 25));
+    auto* settings = ui::placeButton(this, "LMDButton4", "Einstellungen", QRect(168, 264, 75, 25));
+    auto* info = ui::placeButton(this, "LMDButton3", "Info...", QRect(248, 264, 49, 25));
+    status_ = ui::placeLabel(this, "Status", "Status: OK", QRect(10, 296, 450, 16), bold);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(8, 24, 449, 232);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setAutoFillBackground(true);
-    QPalette black = Panel1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    Panel1->setPalette(black);
-
-    LedSpectrum1 = new TLedSpectrum(Panel1);
-    LedSpectrum1->setObjectName("LedSpectrum1");
-    LedSpectrum1->setGeometry(4, 4, 441, 226);  // sizes itself to 441 x 225
-    applyBlackBevel(*LedSpectrum1);
-    LedSpectrum1->setColumns(DayColumns);
-    LedSpectrum1->setBarWidth(2);
-    LedSpectrum1->setMaxValue(100);
-    LedSpectrum1->setMarkerVisible(true);
-    connect(LedSpectrum1, &TLedSpectrum::pointerMoved, this,
-            [this](int x, int) { LedSpectrum1MouseMove(x); });
-
-    ListBox = new QListWidget(Panel1);
-    ListBox->setObjectName("ListBox");
-    ListBox->hide();
-
-    LMDButton1 = button(this, "LMDButton1", "Abbruch", QRect(8, 264, 75, 25));
-    LMDButton2 = button(this, "LMDButton2", "Aktualisieren", QRect(88, 264, 75, 25));
-    LMDButton4 = button(this, "LMDButton4", "Einstellungen", QRect(168, 264, 75, 25));
-    LMDButton3 = button(this, "LMDButton3", "Info...", QRect(248, 264, 49, 25));
-
-    Status = boldLabel(this, "Status", "Status: OK");
-    Status->setGeometry(10, 296, 450, 16);
-
-    connect(LMDButton1, &QPushButton::clicked, this, [this] { close(); });
-    connect(LMDButton2, &QPushButton::clicked, this, [this] { LMDButton2Click(); });
-    connect(LMDButton4, &QPushButton::clicked, this, [this] {
-        guarded([&] {
-            if (showSettings_) showSettings_();
-        });
+    ui::connectGuarded(chart_, &TLedSpectrum::pointerMoved, this, &WebMainWindow::LedSpectrum1MouseMove);
+    ui::connectGuarded(cancel, &QPushButton::clicked, this, [this] { close(); });
+    ui::connectGuarded(refresh, &QPushButton::clicked, this, &WebMainWindow::LMDButton2Click);
+    ui::connectGuarded(settings, &QPushButton::clicked, this, [this] {
+        if (showSettings_) showSettings_();
     });
-    connect(LMDButton3, &QPushButton::clicked, this, [this] {
-        guarded([&] {
-            if (showAbout_) showAbout_();
-        });
+    ui::connectGuarded(info, &QPushButton::clicked, this, [this] {
+        if (showAbout_) showAbout_();
     });
-    connect(sBitBtn4, &QPushButton::clicked, this, [this] {
-        guarded([&] {
-            if (showDatePicker_) showDatePicker_();
-        });
+    ui::connectGuarded(pick, &QPushButton::clicked, this, [this] {
+        if (showDatePicker_) showDatePicker_();
     });
 }
 
@@ -123,9 +68,9 @@ void WebMainWindow::setWindowOpeners(std::function<void()> settingsDialog, std::
     showDatePicker_ = std::move(datePicker);
 }
 
-void WebMainWindow::setDateText(const std::string& text) { Label1->setText(fromCp1252(text)); }
+void WebMainWindow::setDateText(const std::string& text) { label1_->setText(fromCp1252(text)); }
 
-std::string WebMainWindow::tempPath() const { return joinPath(workingDirectory_, "TEMP.CSV"); }
+Path WebMainWindow::tempPath() const { return workingDirectory_ / "TEMP.CSV"; }
 
 void WebMainWindow::LMDButton2Click() {
     // A refresh asked for meanwhile runs once the current one has ended; never two at once.
@@ -133,7 +78,7 @@ void WebMainWindow::LMDButton2Click() {
         refreshWaiting_ = true;
         return;
     }
-    guarded([&] { startRefresh(); });
+    startRefresh();
 }
 
 void WebMainWindow::startRefresh() {
@@ -141,61 +86,59 @@ void WebMainWindow::startRefresh() {
     const std::string baseUrl = settings_->baseUrl();
     const ConnectionState state = probe_->query(hostOfUrl(baseUrl));
     if (!state.connected) {
-        Status->setText(fromCp1252(notConnectedStatusText()));
+        status_->setText(fromCp1252(notConnectedStatusText()));
         return;
     }
-    Status->setText(fromCp1252(connectedStatusText(state.flags)));
+    status_->setText(fromCp1252(connectedStatusText(state.flags)));
 
     const std::string url =
-        dayFileUrl(baseUrl, DayFileName(toCp1252(Label1->text()), settings_->smaNumber()));
+        dayFileUrl(baseUrl, DayFileName(toCp1252(label1_->text()), settings_->smaNumber()));
     const double pacMax = strToFloat(settings_->pacMaxText());
     day_.lines.clear();
-    ListBox->clear();
-    LedSpectrum1->setShowInactive(!settings_->hideInactive());
+    listBox_->clear();
+    chart_->setShowInactive(!settings_->hideInactive());
 
-    const std::string path = tempPath();
-    // Paths are Windows-1252 text; the file system wants its own encoding.
-    std::FILE* file = std::fopen(QFile::encodeName(fromCp1252(path)).constData(), "wb");
-    if (!file) fail(msg::CannotCreate, path);
+    const Path path = tempPath();
+    body_ = std::make_unique<BodyFile>(path);
     fetching_ = true;
-    worker_->start(url, file, path, this, [this, file, pacMax](const FetchOutcome& outcome) {
-        finishRefresh(file, pacMax, outcome);
-    });
+    worker_->start(url, body_->stream(), pathText(path), this,
+                   [this, pacMax](const FetchOutcome& outcome) { finishRefresh(pacMax, outcome); });
 }
 
-void WebMainWindow::finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome) {
-    const bool closed = std::fclose(file) == 0;
+void WebMainWindow::finishRefresh(double pacMax, const FetchOutcome& outcome) {
+    // A failed fetch still leaves what arrived; only a failed write keeps the old file.
+    std::string saveError;
+    try {
+        body_->commit();
+    } catch (const LumetraError& e) {
+        saveError = e.what();
+    }
+    body_.reset();
     fetching_ = false;
-    if (outcome.ok && closed) guarded([&] { showDay(pacMax); });
+    if (outcome.ok && saveError.empty()) guarded([&] { showDay(pacMax); });
     if (refreshWaiting_) {
         refreshWaiting_ = false;
-        LMDButton2Click();
+        guarded([&] { LMDButton2Click(); });
     }
     if (!outcome.ok)
         guarded([&] { throw LumetraError(outcome.error); });
-    else if (!closed)
-        guarded([&] { fail(msg::CannotCreate, tempPath()); });
+    else if (!saveError.empty())
+        guarded([&] { throw LumetraError(saveError); });
 }
 
 void WebMainWindow::showDay(double pacMax) {
-    try {
-        LoadDayCurve(tempPath(), std::nullopt, pacMax, day_);
-    } catch (...) {
-        showCurve();  // a file that could not be read has cleared the day already
-        throw;
-    }
-    showCurve();
-    for (const std::string& line : day_.lines.lines()) ListBox->addItem(fromCp1252(line));
-    if (day_.existed) Label2->clear();
+    // A file that could not be read has cleared the day already.
+    ui::thenAlways([&] { LoadDayCurve(tempPath(), std::nullopt, pacMax, day_); }, [&] { showCurve(); });
+    for (const std::string& line : day_.lines.lines()) listBox_->addItem(fromCp1252(line));
+    if (day_.existed) label2_->clear();
 }
 
 void WebMainWindow::showCurve() {
-    for (int i = 0; i < DayColumns; ++i)
-        LedSpectrum1->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < DayColumns; ++i) chart_->Items(i).setValue(day_.curve[static_cast<std::size_t>(i)]);
 }
 
 void WebMainWindow::LedSpectrum1MouseMove(int x) {
-    if (auto text = dayHoverText(day_.pacTexts, x)) Label2->setText(fromCp1252(*text));
+    if (auto text = dayHoverText(day_.pacTexts, x)) label2_->setText(fromCp1252(*text));
 }
 
 }  // namespace lumetra

@@ -1,28 +1,27 @@
 #pragma once
 // The web viewer's main window (TForm1): the date, the day chart, the refresh.
-#include <QWidget>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
+#include "BodyFile.h"
 #include "ConnectionState.h"
 #include "FetchWorker.h"
 #include "WebInterfaces.h"
 #include "chart/TLedSpectrum.h"
 #include "dayfile/LoadDayCurve.h"
+#include "ui/FixedWindow.h"
 
 class QLabel;
-class QPushButton;
 class QListWidget;
-class QFrame;
 
 namespace lumetra {
 
-class WebMainWindow : public QWidget, public WebViewerActions {
+class WebMainWindow : public ui::FixedWindow, public WebViewerActions {
     Q_OBJECT
 public:
     // FormCreate: takes the working directory, shows today, clears the power texts.
-    explicit WebMainWindow(std::string workingDirectory, HttpLimits limits = {},
+    explicit WebMainWindow(Path workingDirectory, HttpLimits limits = {},
                            std::unique_ptr<ConnectionProbe> probe = std::make_unique<SystemConnectionProbe>(),
                            QWidget* parent = nullptr);
     ~WebMainWindow() override;
@@ -33,7 +32,7 @@ public:
 
     // WebViewerActions
     void LMDButton2Click() override;
-    void setChartShowInactive(bool show) override { LedSpectrum1->setShowInactive(show); }
+    void setChartShowInactive(bool show) override { chart_->setShowInactive(show); }
     void setDateText(const std::string& text) override;
 
     void LedSpectrum1MouseMove(int x);
@@ -41,16 +40,17 @@ public:
     bool refreshRunning() const { return fetching_; }
     bool refreshWaiting() const { return refreshWaiting_; }
     const DayCurveResult& day() const { return day_; }
-    std::string tempPath() const;
-    TLedSpectrum* chart() const { return LedSpectrum1; }
+    Path tempPath() const;
+    TLedSpectrum* chart() const { return chart_; }
 
 private:
     void startRefresh();
-    void finishRefresh(std::FILE* file, double pacMax, const FetchOutcome& outcome);
+    void finishRefresh(double pacMax, const FetchOutcome& outcome);
     void showDay(double pacMax);
     void showCurve();
 
-    std::string workingDirectory_;
+    std::unique_ptr<BodyFile> body_;  // TEMP.CSV while a fetch fills it
+    Path workingDirectory_;
     std::unique_ptr<ConnectionProbe> probe_;
     const WebSettingsFields* settings_ = nullptr;
     DayCurveResult day_;
@@ -58,17 +58,11 @@ private:
     bool refreshWaiting_ = false;
     std::function<void()> showSettings_, showAbout_, showDatePicker_;
 
-    QLabel* Label1;
-    QPushButton* sBitBtn4;
-    QLabel* Label2;
-    QFrame* Panel1;
-    TLedSpectrum* LedSpectrum1;
-    QListWidget* ListBox;
-    QPushButton* LMDButton1;
-    QPushButton* LMDButton2;
-    QPushButton* LMDButton4;
-    QPushButton* LMDButton3;
-    QLabel* Status;
+    QLabel* label1_;
+    QLabel* label2_;
+    TLedSpectrum* chart_;
+    QListWidget* listBox_;
+    QLabel* status_;
 
     // Last: its thread must end before the rest goes.
     std::unique_ptr<FetchWorker> worker_;

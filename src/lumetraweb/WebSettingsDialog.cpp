@@ -1,39 +1,12 @@
 #include "WebSettingsDialog.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
-namespace {
-
-void boldLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    label->move(x, y);
-    label->adjustSize();
-}
-
-template <typename W>
-W* control(QWidget* parent, const char* name, QRect geometry) {
-    auto* w = new W(parent);
-    w->setObjectName(name);
-    w->setGeometry(geometry);
-    return w;
-}
-
-}  // namespace
-
 PeriodSpinBox::PeriodSpinBox(QWidget* parent) : QSpinBox(parent) {
     setRange(1, 30);
     setSingleStep(1);
@@ -55,69 +28,62 @@ void PeriodSpinBox::fixup(QString& input) const {
     if (ok) input = QString::number(std::clamp(n, minimum(), maximum()));
 }
 
-WebSettingsDialog::WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+WebSettingsDialog::WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent)
+    : FixedWindow({"TForm2", "Lumetra-Web Einstellungen", QSize(337, 129)}, parent),
       workingDirectory_(std::move(workingDirectory)),
       viewer_(viewer) {
-    setObjectName("TForm2");
-    setWindowTitle("Lumetra-Web Einstellungen");
-    setFixedSize(337, 129);
-    setFont(windowFont());
-
     const WebSettingsValues design = designWebSettings();
-    boldLabel(this, "Label1", "Quellverzeichnis", 8, 8);
-    LMDEdit1 = control<QLineEdit>(this, "LMDEdit1", QRect(8, 24, 321, 21));
-    LMDEdit1->setText(fromCp1252(design.path));
-    boldLabel(this, "Label2", "PAC max:", 8, 52);
-    LMDMaskEdit1 = control<QLineEdit>(this, "LMDMaskEdit1", QRect(66, 48, 65, 21));
-    LMDMaskEdit1->setAlignment(Qt::AlignRight);
-    LMDMaskEdit1->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), LMDMaskEdit1));
-    LMDMaskEdit1->setText(fromCp1252(design.pac));
-    boldLabel(this, "Label3", "W", 134, 52);
-    boldLabel(this, "Label4", "SMA{NN}:", 234, 52);
-    LMDEdit2 = control<QLineEdit>(this, "LMDEdit2", QRect(296, 48, 33, 21));
-    LMDEdit2->setAlignment(Qt::AlignCenter);
-    LMDEdit2->setMaxLength(2);
-    LMDEdit2->setText(fromCp1252(design.sma));
-    sCheckBox2 = control<QCheckBox>(this, "sCheckBox2", QRect(8, 72, 179, 19));
-    sCheckBox2->setText("Inaktives Diagramm ausblenden");
-    sCheckBox3 = control<QCheckBox>(this, "sCheckBox3", QRect(189, 72, 111, 19));
-    sCheckBox3->setText("Refreshautomatik");
-    sCheckBox3->setChecked(true);  // design state; the load clears it
-    sButton1 = control<QPushButton>(this, "sButton1", QRect(8, 96, 75, 25));
-    sButton1->setText("OK");
-    sButton2 = control<QPushButton>(this, "sButton2", QRect(88, 96, 75, 25));
-    sButton2->setText("Abbruch");
-    auto* label7 = new QLabel("Refresh in Min.", this);
-    label7->setObjectName("Label7");
-    label7->move(190, 101);
-    label7->adjustSize();
-    SpinEdit1 = control<PeriodSpinBox>(this, "SpinEdit1", QRect(264, 97, 49, 21));
-    SpinEdit1->setValue(periodMinutes(design.time));
+    const ui::LabelLook bold = ui::LabelLook().bold();
+    ui::placeLabel(this, "Label1", "Quellverzeichnis", QRect(8, 8, 0, 0), bold);
+    lmdEdit1_ = ui::placeTextField(this, "LMDEdit1", QRect(8, 24, 321, 21));
+    lmdEdit1_->setText(fromCp1252(design.path));
+    ui::placeLabel(this, "Label2", "PAC max:", QRect(8, 52, 0, 0), bold);
+    lmdMaskEdit1_ = ui::placeTextField(this, "LMDMaskEdit1", QRect(66, 48, 65, 21));
+    lmdMaskEdit1_->setAlignment(Qt::AlignRight);
+    lmdMaskEdit1_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), lmdMaskEdit1_));
+    lmdMaskEdit1_->setText(fromCp1252(design.pac));
+    ui::placeLabel(this, "Label3", "W", QRect(134, 52, 0, 0), bold);
+    ui::placeLabel(this, "Label4", "SMA{NN}:", QRect(234, 52, 0, 0),
+                   bold);  // "{NN}" literally, without the blank
+    lmdEdit2_ = ui::placeTextField(this, "LMDEdit2", QRect(296, 48, 33, 21));
+    lmdEdit2_->setAlignment(Qt::AlignCenter);
+    lmdEdit2_->setMaxLength(2);
+    lmdEdit2_->setText(fromCp1252(design.sma));
+    sCheckBox2_ =
+        ui::placeCheckBox(this, "sCheckBox2", "Inaktives Diagramm ausblenden", QRect(8, 72, 179, 19));
+    sCheckBox3_ = ui::placeCheckBox(this, "sCheckBox3", "Refreshautomatik", QRect(189, 72, 111, 19));
+    sCheckBox3_->setChecked(true);  // design state; the load clears it
+    auto* ok = ui::placeButton(this, "sButton1", "OK", QRect(8, 96, 75, 25));
+    auto* cancel = ui::placeButton(this, "sButton2", "Abbruch", QRect(88, 96, 75, 25));
+    ui::placeLabel(this, "Label7", "Refresh in Min.", QRect(190, 101, 0, 0));
+    spinEdit1_ = new PeriodSpinBox(this);
+    spinEdit1_->setObjectName("SpinEdit1");
+    spinEdit1_->setGeometry(264, 97, 49, 21);
+    spinEdit1_->setValue(periodMinutes(design.time));
 
-    Timer1.setObjectName("Timer1");
-    Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may drift by 5 % of the period
-    Timer1.setInterval(1000);
-    Timer1.start();
+    timer1_.setObjectName("Timer1");
+    timer1_.setTimerType(Qt::PreciseTimer);  // a coarse timer may drift by 5 % of the period
+    timer1_.setInterval(1000);
+    timer1_.start();
 
-    connect(sButton1, &QPushButton::clicked, this, [this] { sButton1Click(); });
-    connect(sButton2, &QPushButton::clicked, this, [this] { sButton2Click(); });
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    ui::connectGuarded(ok, &QPushButton::clicked, this, &WebSettingsDialog::sButton1Click);
+    ui::connectGuarded(cancel, &QPushButton::clicked, this, &WebSettingsDialog::sButton2Click);
+    ui::connectGuarded(&timer1_, &QTimer::timeout, this, &WebSettingsDialog::Timer1Timer);
 }
 
 void WebSettingsDialog::FormCreate() {
-    sCheckBox2->setChecked(false);
-    sCheckBox3->setChecked(false);
+    sCheckBox2_->setChecked(false);
+    sCheckBox3_->setChecked(false);
     const auto loaded = loadWebSettings(iniPath());
     if (!loaded) return;
-    LMDEdit1->setText(fromCp1252(loaded->path));
-    LMDMaskEdit1->setText(fromCp1252(loaded->pac));
-    LMDEdit2->setText(fromCp1252(loaded->sma));
-    SpinEdit1->setValue(periodMinutes(loaded->time));
-    sCheckBox2->setChecked(loaded->hideInactive);
-    sCheckBox3->setChecked(loaded->autoRefresh);
-    viewer_.setChartShowInactive(!sCheckBox2->isChecked());
-    Timer1.setInterval(SpinEdit1->value() * 60000);
+    lmdEdit1_->setText(fromCp1252(loaded->path));
+    lmdMaskEdit1_->setText(fromCp1252(loaded->pac));
+    lmdEdit2_->setText(fromCp1252(loaded->sma));
+    spinEdit1_->setValue(periodMinutes(loaded->time));
+    sCheckBox2_->setChecked(loaded->hideInactive);
+    sCheckBox3_->setChecked(loaded->autoRefresh);
+    viewer_.setChartShowInactive(!sCheckBox2_->isChecked());
+    timer1_.setInterval(spinEdit1_->value() * 60000);
 }
 
 WebSettingsValues WebSettingsDialog::fieldValues() const {
@@ -125,32 +91,30 @@ WebSettingsValues WebSettingsDialog::fieldValues() const {
     v.path = baseUrl();
     v.pac = pacMaxText();
     v.sma = smaNumber();
-    v.time = toCp1252(SpinEdit1->text());
-    v.hideInactive = sCheckBox2->isChecked();
-    v.autoRefresh = sCheckBox3->isChecked();
+    v.time = toCp1252(spinEdit1_->text());
+    v.hideInactive = sCheckBox2_->isChecked();
+    v.autoRefresh = sCheckBox3_->isChecked();
     return v;
 }
 
 void WebSettingsDialog::sButton1Click() {
-    guarded([&] {
-        saveWebSettings(iniPath(), fieldValues());
-        viewer_.setChartShowInactive(!sCheckBox2->isChecked());
-        const int period = SpinEdit1->value() * 60000;
-        // Only a changed period starts the count afresh.
-        if (period != Timer1.interval()) Timer1.start(period);
-        hide();
-    });
+    saveWebSettings(iniPath(), fieldValues());
+    viewer_.setChartShowInactive(!sCheckBox2_->isChecked());
+    const int period = spinEdit1_->value() * 60000;
+    // Only a changed period starts the count afresh.
+    if (period != timer1_.interval()) timer1_.start(period);
+    hide();
 }
 
 void WebSettingsDialog::sButton2Click() { hide(); }
 
 void WebSettingsDialog::Timer1Timer() {
-    if (sCheckBox3->isChecked()) viewer_.LMDButton2Click();
+    if (sCheckBox3_->isChecked()) viewer_.LMDButton2Click();
 }
 
-std::string WebSettingsDialog::baseUrl() const { return toCp1252(LMDEdit1->text()); }
-std::string WebSettingsDialog::smaNumber() const { return toCp1252(LMDEdit2->text()); }
-std::string WebSettingsDialog::pacMaxText() const { return toCp1252(LMDMaskEdit1->text()); }
-bool WebSettingsDialog::hideInactive() const { return sCheckBox2->isChecked(); }
+std::string WebSettingsDialog::baseUrl() const { return toCp1252(lmdEdit1_->text()); }
+std::string WebSettingsDialog::smaNumber() const { return toCp1252(lmdEdit2_->text()); }
+std::string WebSettingsDialog::pacMaxText() const { return toCp1252(lmdMaskEdit1_->text()); }
+bool WebSettingsDialog::hideInactive() const { return sCheckBox2_->isChecked(); }
 
 }  // namespace lumetra

@@ -2,15 +2,13 @@
 // The web viewer's settings dialog (TForm2): LUMWEB.INI and the refresh timer.
 #include <QSpinBox>
 #include <QTimer>
-#include <QWidget>
 
 #include "WebInterfaces.h"
 #include "WebSettings.h"
+#include "ui/FixedWindow.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace lumetra {
 
@@ -24,11 +22,11 @@ protected:
     void fixup(QString& input) const override;
 };
 
-class WebSettingsDialog : public QWidget, public WebSettingsFields {
+class WebSettingsDialog : public ui::FixedWindow, public WebSettingsFields {
     Q_OBJECT
 public:
     // Does not load yet: FormCreate does, under the start-up guard.
-    WebSettingsDialog(std::string workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
+    WebSettingsDialog(Path workingDirectory, WebViewerActions& viewer, QWidget* parent = nullptr);
 
     void FormCreate();
     void sButton1Click();
@@ -41,24 +39,22 @@ public:
     std::string pacMaxText() const override;
     bool hideInactive() const override;
 
-    QTimer& timer() { return Timer1; }
-    std::string iniPath() const { return webSettingsPath(workingDirectory_); }
+    QTimer& timer() { return timer1_; }
+    Path iniPath() const { return webSettingsPath(workingDirectory_); }
 
 private:
     WebSettingsValues fieldValues() const;
 
-    std::string workingDirectory_;
+    Path workingDirectory_;
     WebViewerActions& viewer_;
 
-    QLineEdit* LMDEdit1;
-    QLineEdit* LMDMaskEdit1;
-    QLineEdit* LMDEdit2;
-    QCheckBox* sCheckBox2;
-    QCheckBox* sCheckBox3;
-    QPushButton* sButton1;
-    QPushButton* sButton2;
-    PeriodSpinBox* SpinEdit1;
-    QTimer Timer1;
+    QLineEdit* lmdEdit1_;
+    QLineEdit* lmdMaskEdit1_;
+    QLineEdit* lmdEdit2_;
+    QCheckBox* sCheckBox2_;
+    QCheckBox* sCheckBox3_;
+    PeriodSpinBox* spinEdit1_;
+    QTimer timer1_;
 };
 
 }  // namespace lumetra

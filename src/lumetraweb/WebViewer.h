@@ -11,7 +11,8 @@ namespace lumetra {
 
 struct WebViewer {
     // Sets nothing application-wide; the caller sets the title and the error reporter.
-    explicit WebViewer(const std::string& workingDirectory, HttpLimits limits = {},
+    // A window whose creation failed stays null; without the main window nothing else is made.
+    explicit WebViewer(const Path& workingDirectory, HttpLimits limits = {},
                        std::unique_ptr<ConnectionProbe> probe = std::make_unique<SystemConnectionProbe>());
 
     std::unique_ptr<WebMainWindow> mainWindow;

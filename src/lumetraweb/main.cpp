@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     lumetra::MessageBoxReporter reporter("Lumetra - Web");
     lumetra::ErrorReporter::setCurrent(&reporter);
     lumetra::WebViewer viewer(lumetra::currentDirectory());
+    if (!viewer.mainWindow) return 1;
     reporter.setOwner(viewer.mainWindow.get());
     viewer.mainWindow->show();
     const int rc = app.exec();

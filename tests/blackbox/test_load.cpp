@@ -1,9 +1,9 @@
 // The desktop program started as a user starts it, on 100,000 daily yields (about 274 years
-// up to yesterday), driven through its main window's buttons.
+// up to yesterday), driven through its main window's buttons. How long each step takes is
+// bench/bench_load.cpp's.
 #include <gtest/gtest.h>
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
@@ -24,7 +24,6 @@ using namespace lumetra;
 namespace {
 
 constexpr int kLines = 100000;
-constexpr qint64 kPromptMs = 2000;  // generous: the real figures belong to the benchmarks
 
 struct YearMonth {
     int year, month;
@@ -80,18 +79,14 @@ protected:
         Clock::reset();
     }
 
-    // Clicks a control of the main window and returns how long the click's handling took.
     template <typename Control>
-    qint64 click(MainWindow* main, const char* name) {
+    void click(MainWindow* main, const char* name) {
         auto* control = main->findChild<Control*>(name);
         if (!control) {
             ADD_FAILURE() << "no control " << name;
-            return 0;
+            return;
         }
-        QElapsedTimer timer;
-        timer.start();
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-        return timer.elapsed();
     }
 
     test::TempDir dir;
@@ -99,12 +94,9 @@ protected:
     YieldFile yields;
 };
 
-TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
-    QElapsedTimer startUp;
-    startUp.start();
+TEST_F(LoadTest, MonthsAndYearsStepThroughAndTheYieldsStayWhole) {
     LumetraApp lumetra;
     lumetra.start();
-    EXPECT_LT(startUp.elapsed(), 10 * kPromptMs);
     MainWindow* main = lumetra.mainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_NE(lumetra.statistics(), nullptr);
@@ -113,35 +105,32 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
     auto statistic = [&](Figure figure) { return lumetra.statistics()->figureText(figure); };
 
     // Back to January, then forward through December: every month of 2024 once.
-    for (int step = 0; step < 4; ++step)
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton9"), kPromptMs) << "month back " << step;
+    for (int step = 0; step < 4; ++step) click<TLedBitmapButton>(main, "LedBitmapButton9");
     ASSERT_EQ(state.selectedMonth, 1);
     for (int month = 2; month <= 12; ++month) {
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton1"), kPromptMs) << "month " << month;
+        click<TLedBitmapButton>(main, "LedBitmapButton1");
         ASSERT_EQ(state.selectedMonth, month);
     }
     // December 2024 lies after the last yield.
-    EXPECT_EQ(statistic(Figure::Label4), kwhText(0));
+    EXPECT_EQ(statistic(Figure::MonthEnergy), kwhText(0));
 
     // Two years back, in the month view: December 2022 is a whole month of yields.
-    for (int step = 0; step < 2; ++step)
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton2"), kPromptMs) << "year back " << step;
+    for (int step = 0; step < 2; ++step) click<TLedBitmapButton>(main, "LedBitmapButton2");
     ASSERT_EQ(state.selectedYear, 2022);
     const long long december = yields.monthCents.at({2022, 12});
-    EXPECT_EQ(statistic(Figure::Label4), kwhText(december));
+    EXPECT_EQ(statistic(Figure::MonthEnergy), kwhText(december));
     long long year2022 = 0;
     for (int m = 1; m <= 12; ++m) year2022 += yields.monthCents.at({2022, m});
-    EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
+    EXPECT_EQ(statistic(Figure::YearEnergy), kwhText(year2022));
     for (int day = 1; day <= 31; ++day)
         EXPECT_EQ(state.dayValueTexts[static_cast<std::size_t>(day)],
                   yields.dayTexts.at(QDate(2022, 12, day)))
             << "day " << day;
 
     // The year view of this year, then two years back and forward again.
-    EXPECT_LT(click<QPushButton>(main, "JahrButton"), kPromptMs);
+    click<QPushButton>(main, "JahrButton");
     ASSERT_EQ(state.selectedYear, 2024);
-    for (int step = 0; step < 2; ++step)
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton2"), kPromptMs) << "year view back " << step;
+    for (int step = 0; step < 2; ++step) click<TLedBitmapButton>(main, "LedBitmapButton2");
     ASSERT_EQ(state.selectedYear, 2022);
     for (int m = 1; m <= 12; ++m) {
         // Bars are the monthly sums per kWp, truncated; a sum of whole kWh may land just below.
@@ -150,12 +139,10 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
         EXPECT_TRUE(bar == cents / 100 || (cents % 100 == 0 && bar == cents / 100 - 1))
             << "month " << m << ": bar " << bar << ", sum " << cents;
     }
-    EXPECT_EQ(statistic(Figure::Label20), kwhText(year2022));
-    for (int step = 0; step < 2; ++step)
-        EXPECT_LT(click<TLedBitmapButton>(main, "LedBitmapButton3"), kPromptMs)
-            << "year view forward " << step;
+    EXPECT_EQ(statistic(Figure::YearEnergy), kwhText(year2022));
+    for (int step = 0; step < 2; ++step) click<TLedBitmapButton>(main, "LedBitmapButton3");
     ASSERT_EQ(state.selectedYear, 2024);
-    EXPECT_LT(click<QPushButton>(main, "MonatButton"), kPromptMs);
+    click<QPushButton>(main, "MonatButton");
     EXPECT_EQ(state.selectedMonth, 5);
 
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
@@ -163,7 +150,7 @@ TEST_F(LoadTest, MonthsAndYearsStepPromptlyAndTheYieldsStayWhole) {
     EXPECT_TRUE(dir.read("DATA/DATEN.DAT") == yields.bytes) << "DATEN.DAT changed";
 
     // Closing backs the data directory up into the working directory: a whole copy.
-    EXPECT_LT(click<QPushButton>(main, "ProgrammendeButton"), 10 * kPromptMs);
+    click<QPushButton>(main, "ProgrammendeButton");
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(dir.read("DATA/DATEN.DAT") == yields.bytes) << "DATEN.DAT changed on close";
     EXPECT_TRUE(dir.read("DATEN.DAT") == yields.bytes) << "the backup differs";

@@ -148,7 +148,7 @@ TEST_F(WebSettingsDialogTest, AFileThatCannotBeWrittenKeepsTheDialogOpen) {
     dialog->show();
     click("sButton1");
     ASSERT_EQ(errors.errors.size(), 1u);
-    EXPECT_EQ(errors.errors[0], "nach " + dialog->iniPath() + " kann nicht geschrieben werden.");
+    EXPECT_EQ(errors.errors[0], "nach " + pathText(dialog->iniPath()) + " kann nicht geschrieben werden.");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(viewer.chartShowsInactive);
     EXPECT_EQ(dialog->timer().interval(), 1000);

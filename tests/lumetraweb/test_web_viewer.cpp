@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cerrno>
 
 #include "WebViewer.h"
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "base/Files.h"
 #include "lumetraweb/core/ScriptedServer.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 
 using lumetra::test::ScriptedServer;
@@ -111,10 +114,8 @@ TEST_F(WebViewerTest, ButtonsBringBackTheSameWindows) {
         EXPECT_TRUE(shown->isVisible()) << name;
     }
     EXPECT_EQ(viewer->about->objectName(), "TForm4");
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOT")) {
-        viewer->settings->grab().save("/tmp/lumetraweb-settings.png");
-        viewer->about->grab().save("/tmp/lumetraweb-about.png");
-    }
+    test::saveScreenshot(*viewer->settings, "lumetraweb-settings.png");
+    test::saveScreenshot(*viewer->about, "lumetraweb-about.png");
     QTest::mouseClick(find<QPushButton>(&window(), "LMDButton1"), Qt::LeftButton);
     EXPECT_FALSE(window().isVisible());
 }
@@ -145,7 +146,7 @@ TEST_F(WebViewerTest, FetchesAndShowsTheDay) {
         window().LedSpectrum1MouseMove(x);
         EXPECT_EQ(label("Label2"), text) << x;
     }
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOT")) window().grab().save("/tmp/lumetraweb.png");
+    test::saveScreenshot(window(), "lumetraweb.png");
 }
 
 struct FailureCase {
@@ -259,6 +260,30 @@ TEST_F(WebViewerTest, ATempFileThatCannotBeCreatedStopsBeforeTheRequest) {
     EXPECT_EQ(errors.errors[0],
               cp1252FromUtf8("Datei " + dir.file("TEMP.CSV") + " kann nicht erstellt werden."));
     EXPECT_TRUE(server.requests().empty());
+}
+
+// A disk that fills up during the fetch: the last day stays on show and in TEMP.CSV.
+TEST_F(WebViewerTest, AFailedWriteKeepsTheOldTempFileAndTheDayOnShow) {
+    struct FullDisk : FileWriteLayer {
+        ssize_t write(int, const void*, std::size_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } fullDisk;
+    writeIni();
+    server.reply(ScriptedServer::ok(dayFile(95)));
+    server.reply(ScriptedServer::ok(dayFile(20)));
+    start();
+    refresh();
+    const std::string before = dir.read("TEMP.CSV");
+    setFileWriteLayer(&fullDisk);
+    refresh();
+    setFileWriteLayer(nullptr);
+    ASSERT_EQ(errors.errors.size(), 1u);
+    EXPECT_EQ(errors.errors[0],
+              cp1252FromUtf8("Datei " + dir.file("TEMP.CSV") + " kann nicht erstellt werden."));
+    EXPECT_EQ(dir.read("TEMP.CSV"), before);
+    EXPECT_EQ(litColumns().size(), 95u);
 }
 
 TEST_F(WebViewerTest, ARefusedPortIsASocketError) {

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPushButton>
 
-#include "base/ErrorReporter.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
@@ -73,21 +72,10 @@ QPixmap picture() {
 
 }  // namespace
 
-AboutBox::AboutBox(const QString& programName, QWidget* parent) : QDialog(parent) {
-    setObjectName("TForm4");
-    setWindowTitle("Info...");
-    setModal(false);
-    setFixedSize(212, 233);
-
-    auto* panel = new QFrame(this);
-    panel->setObjectName("Panel1");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    panel->setPalette(black);
-    panel->setGeometry(8, 8, 196, 188);
+AboutBox::AboutBox(const QString& programName, QWidget* parent)
+    : FixedWindow(ui::WindowSetup{"TForm4", "Info...", QSize(212, 233)}.withDesktopFont().withDialogKeys(),
+                  parent) {
+    QFrame* panel = ui::placeBlackPanel(this, "Panel1", QRect(8, 8, 196, 188), 2);
 
     auto* image = new QLabel(panel);
     image->setObjectName("Image1");
@@ -104,10 +92,8 @@ AboutBox::AboutBox(const QString& programName, QWidget* parent) : QDialog(parent
     maker->setObjectName("Label3");
     maker->setGeometry(0, 78, 192, 18);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OkButton");
-    ok->setGeometry(68, 202, 75, 25);
-    connect(ok, &QPushButton::clicked, this, [this] { guarded([&] { OKClick(); }); });
+    auto* ok = ui::placeButton(this, "OkButton", "OK", QRect(68, 202, 75, 25), ui::ButtonLook().asDefault());
+    ui::connectGuarded(ok, &QPushButton::clicked, this, &AboutBox::OKClick);
 }
 
 void AboutBox::OKClick() { hide(); }

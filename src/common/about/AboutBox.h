@@ -1,10 +1,10 @@
 #pragma once
 // The About box (TForm4) of both programs; only the program name differs.
-#include <QDialog>
+#include "ui/FixedWindow.h"
 
 namespace lumetra {
 
-class AboutBox : public QDialog {
+class AboutBox : public ui::FixedWindow {
     Q_OBJECT
 public:
     AboutBox(const QString& programName, QWidget* parent = nullptr);

@@ -1,6 +1,9 @@
 #pragma once
-// The domain keeps 8-bit Windows-1252 text, as the data files hold it.
-// Widgets and file names speak Unicode; these convert at that boundary.
+// Every std::string in the domain layer (lumetra_base, lumetra_core, lumetraweb_core) is
+// Windows-1252 text, never UTF-8: file contents, field texts, messages, report lines. That is
+// what the data files hold, so "Zählerstand" survives a round trip byte for byte. Widgets
+// and Qt's file functions speak Unicode; these convert at that boundary and nowhere else.
+// A literal with umlauts in the source is UTF-8: pass it through cp1252FromUtf8.
 #include <QString>
 #include <string>
 #include <string_view>

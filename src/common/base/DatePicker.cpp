@@ -17,7 +17,7 @@ std::vector<std::string> yearList(const std::optional<std::string>& yearsFileByt
     return splitLines(*yearsFileBytes);
 }
 
-std::vector<std::string> readYearList(const std::string& directory) {
+std::vector<std::string> readYearList(const Path& directory) {
     return yearList(readFileIfExists(findFileNoCase(directory, kYearsFileName)));
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Files.h"
 #include "base/German.h"
 
 namespace lumetra {
@@ -38,7 +39,7 @@ std::vector<std::string> defaultYearList();
 // The lines of JAHRE.DAT as they stand when it exists (even none), otherwise the default list.
 std::vector<std::string> yearList(const std::optional<std::string>& yearsFileBytes);
 // Reads JAHRE.DAT from `directory` (name found without regard to case).
-std::vector<std::string> readYearList(const std::string& directory);
+std::vector<std::string> readYearList(const Path& directory);
 
 class DatePickerModel {
 public:

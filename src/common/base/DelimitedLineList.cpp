@@ -107,7 +107,7 @@ void DelimitedLineList::remove(int index) {
     lines_.erase(lines_.begin() + index);
 }
 
-void DelimitedLineList::loadFromFile(const std::string& path) { loadFromBytes(readFile(path)); }
+void DelimitedLineList::loadFromFile(const Path& path) { loadFromBytes(readFile(path)); }
 
 void DelimitedLineList::loadFromBytes(std::string_view bytes) {
     lines_ = splitLines(bytes);
@@ -117,7 +117,7 @@ void DelimitedLineList::loadFromBytes(std::string_view bytes) {
                          [](const std::string& a, const std::string& b) { return lineLess(a, b); });
 }
 
-void DelimitedLineList::saveToFile(const std::string& path) const { saveFileSafely(path, joinLines(lines_)); }
+void DelimitedLineList::saveToFile(const Path& path) const { saveFileSafely(path, joinLines(lines_)); }
 
 void DelimitedLineList::checkIndex(int index) const {
     if (index < 0 || index >= count()) fail(msg::ListIndex, std::to_string(index));

@@ -1,10 +1,12 @@
 #pragma once
-// An ordered list of 8-bit text lines whose fields are separated by ";".
+// An ordered list of 8-bit text lines (Windows-1252) whose fields are separated by ";".
 // The sorted variant keeps ascending text order (letter case ignored, equal lines
 // in the order they came) for lines it loads or adds sorted; appended lines stay at the end.
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Files.h"
 
 namespace lumetra {
 
@@ -37,10 +39,10 @@ public:
     void clear() { lines_.clear(); }
     // Replaces the content with the file's lines (sorted in the sorted variant).
     // Throws "Datei %s kann nicht geöffnet werden".
-    void loadFromFile(const std::string& path);
+    void loadFromFile(const Path& path);
     void loadFromBytes(std::string_view bytes);
     // Safe save; throws "Datei %s kann nicht erstellt werden", the old file stays whole.
-    void saveToFile(const std::string& path) const;
+    void saveToFile(const Path& path) const;
 
     bool sorted() const { return order_ == Order::Sorted; }
     const std::vector<std::string>& lines() const { return lines_; }

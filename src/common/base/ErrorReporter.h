@@ -14,6 +14,11 @@ public:
     virtual ~ErrorReporter() = default;
     // Windows-1252 text, already completed.
     virtual void showError(const std::string& text) = 0;
+    // A failure whose box has a caption of its own instead of the program's title.
+    virtual void showCaptionedError(const std::string& caption, const std::string& text) {
+        (void)caption;
+        showError(text);
+    }
 
     static ErrorReporter& current();
     // Not owned; nullptr restores the default (stderr) reporter.

@@ -29,6 +29,7 @@ inline constexpr std::string_view NotADate = "'%s' ist kein gültiges Datum";
 inline constexpr std::string_view BadDateArgument = "Ungültiges Argument zum Codieren des Datums";
 inline constexpr std::string_view CannotCreate = "Datei %s kann nicht erstellt werden";
 inline constexpr std::string_view CannotOpen = "Datei %s kann nicht geöffnet werden";
+inline constexpr std::string_view NotARegularFile = "Datei %s ist keine reguläre Datei";
 inline constexpr std::string_view ListIndex = "Der Index der Liste überschreitet das Maximum (%d)";
 inline constexpr std::string_view DivisionByZero = "Gleitkommadivision durch Null";
 inline constexpr std::string_view InvalidOperation = "Ungültige Gleitkommaoperation";

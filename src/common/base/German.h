@@ -1,6 +1,7 @@
 #pragma once
 // Fixed German regional conventions: decimal comma, short date dd.mm.yyyy,
 // German month and weekday names. Failing conversions throw the runtime's messages.
+// Texts in and out are Windows-1252: "März" is four bytes, its "ä" the single byte 0xE4.
 #include <string>
 #include <string_view>
 

@@ -42,7 +42,7 @@ std::optional<Entry> entryOf(std::string_view line) {
     return Entry{trimmed(line.substr(0, eq)), trimmed(line.substr(eq + 1))};
 }
 
-std::vector<std::string> loadLines(const std::string& path) {
+std::vector<std::string> loadLines(const Path& path) {
     auto bytes = readFileIfExists(path);
     return bytes ? splitLines(*bytes) : std::vector<std::string>{};
 }
@@ -51,25 +51,32 @@ std::vector<std::string> loadLines(const std::string& path) {
 
 bool ProfileFile::exists() const { return fileExists(path_); }
 
-std::string ProfileFile::read(const std::string& section, const std::string& key,
-                              const std::string& defaultValue) const {
-    std::vector<std::string> lines;
+ProfileSnapshot::ProfileSnapshot(const Path& path) {
     try {
-        lines = loadLines(path_);
+        lines_ = loadLines(path);
     } catch (const LumetraError&) {
-        return defaultValue;  // an unreadable profile reads like a missing one
+        lines_.clear();  // an unreadable profile reads like a missing one
     }
+}
+
+std::string ProfileSnapshot::read(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) const {
     bool inSection = false;
-    for (const auto& line : lines) {
+    for (const auto& line : lines_) {
         if (auto name = sectionName(line)) {
             inSection = sameText(*name, section);
             continue;
         }
         if (!inSection) continue;
         if (auto entry = entryOf(line); entry && sameText(entry->key, key))
-            return std::string(entry->value.substr(0, kMaxValueLength));
+            return std::string(entry->value.substr(0, ProfileFile::kMaxValueLength));
     }
     return defaultValue;
+}
+
+std::string ProfileFile::read(const std::string& section, const std::string& key,
+                              const std::string& defaultValue) const {
+    return snapshot().read(section, key, defaultValue);
 }
 
 void ProfileFile::write(const std::string& section, const std::string& key, const std::string& value) const {
@@ -77,7 +84,7 @@ void ProfileFile::write(const std::string& section, const std::string& key, cons
     try {
         lines = loadLines(path_);
     } catch (const LumetraError&) {
-        fail(msg::CannotWriteProfile, path_);
+        fail(msg::CannotWriteProfile, pathText(path_));
     }
     const std::string newLine = key + "=" + value;
     std::optional<std::size_t> sectionStart;
@@ -108,7 +115,7 @@ void ProfileFile::write(const std::string& section, const std::string& key, cons
     try {
         saveFileSafely(path_, joinLines(lines));
     } catch (const LumetraError&) {
-        fail(msg::CannotWriteProfile, path_);
+        fail(msg::CannotWriteProfile, pathText(path_));
     }
 }
 

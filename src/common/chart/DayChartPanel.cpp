@@ -1,19 +1,12 @@
 #include "DayChartPanel.h"
 
 #include "dayfile/LoadDayCurve.h"
+#include "ui/Controls.h"
 
 namespace lumetra {
 
 DayChartPanel makeDayChartPanel(QWidget* parent, const QRect& panelPlace) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName("Panel1");
-    panel->setGeometry(panelPlace);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(1);
-    panel->setAutoFillBackground(true);
-    QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    panel->setPalette(black);
+    QFrame* panel = ui::placeBlackPanel(parent, "Panel1", panelPlace);
 
     auto* chart = new TLedSpectrum(panel);
     chart->setObjectName("LedSpectrum1");

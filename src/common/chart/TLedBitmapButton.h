@@ -7,7 +7,7 @@
 //   auto* left = makeArrowButton(this, ArrowDirection::Left);  // 13 x 16, transparent
 //   left->setObjectName("LedBitmapButton9");
 //   left->move(16, 6);
-//   connect(left, &TLedBitmapButton::clicked, this, &MainWindow::LedBitmapButton9Click);
+//   ui::connectGuarded(left, &TLedBitmapButton::clicked, this, &MainWindow::LedBitmapButton9Click);
 #include <QColor>
 #include <QImage>
 #include <QWidget>

@@ -7,7 +7,7 @@
 //   applyBlackBevel(*chart);                       // the programs' plain black 5-pixel frame
 //   chart->setColumns(144); chart->setBarWidth(2);
 //   chart->Items(i).setValue(v);                   // redraws column i only
-//   connect(chart, &TLedSpectrum::pointerMoved, window, &Window::LedSpectrum1MouseMove);
+//   ui::connectGuarded(chart, &TLedSpectrum::pointerMoved, window, &Window::LedSpectrum1MouseMove);
 //
 // Each setter ignores an unchanged value; property changes recompute the layout and
 // repaint the whole chart into an off-screen image (image()), except between

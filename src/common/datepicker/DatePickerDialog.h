@@ -1,9 +1,8 @@
 #pragma once
 // The date picker (TForm11), shared by both programs. Created once, shown modeless; it keeps
 // its state between showings. A confirmed date goes to the target the program plugs in.
-#include <QWidget>
-
 #include "base/DatePicker.h"
+#include "ui/FixedWindow.h"
 
 class QComboBox;
 class QPushButton;
@@ -12,11 +11,11 @@ namespace lumetra {
 
 class MonthCalendar;
 
-class DatePickerDialog : public QWidget {
+class DatePickerDialog : public ui::FixedWindow {
     Q_OBJECT
 public:
     // `yearsDirectory` is where JAHRE.DAT is looked for; `target` is not owned and may be set later.
-    explicit DatePickerDialog(const std::string& yearsDirectory, DatePickerTarget* target = nullptr,
+    explicit DatePickerDialog(const Path& yearsDirectory, DatePickerTarget* target = nullptr,
                               QWidget* parent = nullptr);
 
     void setTarget(DatePickerTarget* target) { target_ = target; }
@@ -30,7 +29,7 @@ public:
     void cancelButtonClick();
 
 private:
-    void FormCreate(const std::string& yearsDirectory);
+    void FormCreate(const Path& yearsDirectory);
 
     DatePickerModel model_;
     DatePickerTarget* target_;

@@ -71,17 +71,13 @@ std::optional<double> pacValue(std::string_view text) {
     return strtod_l(number.c_str(), nullptr, cLocale());
 }
 
-void LoadDayCurve(const std::string& path, const std::optional<std::string>& dateFilter, double PacMax,
+void LoadDayCurve(const Path& path, const std::optional<std::string>& dateFilter, double PacMax,
                   DayCurveResult& day) {
     checkPacMax(PacMax);
     const double factor = 100.0 / PacMax;
     day.clear();
 
-    const auto slash = path.find_last_of('/');
-    const std::string found =
-        slash == std::string::npos
-            ? findFileNoCase(std::string(), path)
-            : findFileNoCase(path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1));
+    const Path found = findFileNoCase(path.parent_path(), path.filename());
     if (!fileExists(found)) return;
     day.lines.loadFromBytes(readFile(found));
     day.existed = true;
@@ -102,8 +98,7 @@ void LoadDayCurve(const std::string& path, const std::optional<std::string>& dat
     }
 }
 
-DayCurveResult LoadDayCurve(const std::string& path, const std::optional<std::string>& dateFilter,
-                            double PacMax) {
+DayCurveResult LoadDayCurve(const Path& path, const std::optional<std::string>& dateFilter, double PacMax) {
     DayCurveResult day;
     LoadDayCurve(path, dateFilter, PacMax, day);
     return day;

@@ -44,9 +44,8 @@ std::optional<double> pacValue(std::string_view text);
 // exists but cannot be read ("Datei %s kann nicht geöffnet werden") leaves it empty.
 // Lines whose field 0 does not contain `dateFilter` are skipped, keeping their column empty.
 // Of more than 144 data lines only those whose centred column lies in 0…143 are drawn.
-void LoadDayCurve(const std::string& path, const std::optional<std::string>& dateFilter, double PacMax,
+void LoadDayCurve(const Path& path, const std::optional<std::string>& dateFilter, double PacMax,
                   DayCurveResult& day);
-DayCurveResult LoadDayCurve(const std::string& path, const std::optional<std::string>& dateFilter,
-                            double PacMax);
+DayCurveResult LoadDayCurve(const Path& path, const std::optional<std::string>& dateFilter, double PacMax);
 
 }  // namespace lumetra

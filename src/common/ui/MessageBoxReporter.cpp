@@ -9,4 +9,8 @@ void MessageBoxReporter::showError(const std::string& text) {
     Dialogs::error(owner_.data(), title_, fromCp1252(text));
 }
 
+void MessageBoxReporter::showCaptionedError(const std::string& caption, const std::string& text) {
+    Dialogs::error(owner_.data(), fromCp1252(caption), fromCp1252(text));
+}
+
 }  // namespace lumetra

@@ -14,6 +14,7 @@ public:
     explicit MessageBoxReporter(QString applicationTitle) : title_(std::move(applicationTitle)) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     void showError(const std::string& text) override;
+    void showCaptionedError(const std::string& caption, const std::string& text) override;
 
 private:
     QString title_;

@@ -3,7 +3,9 @@
 // owned by the application; every window gets a reference at creation.
 #include <string>
 
+#include "base/Files.h"
 #include "data/DailyYieldList.h"
+#include "data/SettingsDefaults.h"
 #include "evaluation/EvaluationState.h"
 
 namespace lumetra {
@@ -17,9 +19,9 @@ public:
     virtual std::string euro() const = 0;       // "Euro/KWh"
     virtual std::string co2() const = 0;        // "1 kWh entspricht … kg CO2"
     virtual std::string mail() const = 0;       // "Mailempfänger für Statistik"
-    virtual std::string smaDir() const = 0;     // "Verzeichnis SMA Online"
+    virtual Path smaDir() const = 0;            // "Verzeichnis SMA Online"
     virtual std::string smaNumber() const = 0;  // "SMA {NN}:"
-    virtual std::string uploadDir() const = 0;  // "Verzeichnis auf Webserver"
+    virtual Path uploadDir() const = 0;         // "Verzeichnis auf Webserver"
     virtual std::string pacMax() const = 0;     // "PAC max W"
     virtual bool showInactive() const = 0;      // "Inaktives Diagramm anzeigen"
 };
@@ -27,17 +29,19 @@ public:
 // The dialog's initial contents, as plain values (before the dialog exists, and in tests).
 class PlainSettingsFields : public SettingsFields {
 public:
-    std::string kwpText = "1", euroText = "0,4675", co2Text = "0,662", mailText, smaDirText,
-                smaNumberText = "00", uploadDirText, pacMaxText = "5000";
-    bool showInactiveChecked = true;
+    std::string kwpText = defaults::kInitialKwp, euroText = defaults::kInitialEuro,
+                co2Text = defaults::kCo2Text, mailText, smaDirText,
+                smaNumberText = defaults::kInitialSmaNumber, uploadDirText,
+                pacMaxText = defaults::kInitialPacMax;
+    bool showInactiveChecked = defaults::kInitialShowInactive;
 
     std::string kwp() const override { return kwpText; }
     std::string euro() const override { return euroText; }
     std::string co2() const override { return co2Text; }
     std::string mail() const override { return mailText; }
-    std::string smaDir() const override { return smaDirText; }
+    Path smaDir() const override { return pathFromText(smaDirText); }
     std::string smaNumber() const override { return smaNumberText; }
-    std::string uploadDir() const override { return uploadDirText; }
+    Path uploadDir() const override { return pathFromText(uploadDirText); }
     std::string pacMax() const override { return pacMaxText; }
     bool showInactive() const override { return showInactiveChecked; }
 };
@@ -55,15 +59,15 @@ public:
 // Directories in use (paths without trailing "/"); the SMA and upload directories are read
 // from the settings fields instead.
 struct Directories {
-    std::string working;  // the process's current directory at start-up; holds LUMETRA.INI
-    std::string data;     // working + "/DATA" until the settings say otherwise
-    std::string backup;   // working
-    std::string archive;  // working
+    Path working;  // the process's current directory at start-up; holds LUMETRA.INI
+    Path data;     // working / "DATA" until the settings say otherwise
+    Path backup;   // working
+    Path archive;  // working
 };
 
 struct AppContext {
     Directories dirs;
-    bool autoBackup = true;
+    bool autoBackup = defaults::kInitialAutoBackup;
     EvaluationState evaluation;
     DailyYieldList yields;          // edited by the manual entry dialog, read by the evaluation
     std::string datePickerPurpose;  // "Tagesdatum" or "Kalender"

@@ -5,18 +5,16 @@
 
 namespace lumetra {
 
-std::string locationFilePath(const std::string& dataDir) {
-    return findFileNoCase(dataDir, kLocationFileName);
-}
+Path locationFilePath(const Path& dataDir) { return findFileNoCase(dataDir, kLocationFileName); }
 
-bool reloadLocations(DelimitedLineList& table, const std::string& dataDir) {
-    const std::string path = locationFilePath(dataDir);
+bool reloadLocations(DelimitedLineList& table, const Path& dataDir) {
+    const Path path = locationFilePath(dataDir);
     if (!fileExists(path)) return false;
     table.loadFromFile(path);
     return true;
 }
 
-void saveLocations(const DelimitedLineList& table, const std::string& dataDir) {
+void saveLocations(const DelimitedLineList& table, const Path& dataDir) {
     table.saveToFile(locationFilePath(dataDir));
 }
 

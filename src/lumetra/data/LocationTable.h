@@ -14,12 +14,12 @@ inline constexpr int kLocationFieldCount = 14;  // name, January … December, y
 inline constexpr double kDefaultMonthlyPercentage = 0.833;
 
 // The table file of the data directory (an existing one is found whatever its case).
-std::string locationFilePath(const std::string& dataDir);
+Path locationFilePath(const Path& dataDir);
 
 // Replaces the table by the file's lines when the file exists; false (table untouched) otherwise.
-bool reloadLocations(DelimitedLineList& table, const std::string& dataDir);
+bool reloadLocations(DelimitedLineList& table, const Path& dataDir);
 // Safe save of the whole table; throws "Datei %s kann nicht erstellt werden".
-void saveLocations(const DelimitedLineList& table, const std::string& dataDir);
+void saveLocations(const DelimitedLineList& table, const Path& dataDir);
 
 std::vector<std::string> locationNames(const DelimitedLineList& table);
 

@@ -6,6 +6,7 @@
 #include "base/Files.h"
 #include "base/German.h"
 #include "base/ProfileFile.h"
+#include "data/SettingsDefaults.h"
 
 namespace lumetra {
 namespace {
@@ -23,16 +24,16 @@ std::string defaultText(SettingsField field, const Directories& dirs) {
         case SettingsField::Euro:
         case SettingsField::Fl:
         case SettingsField::Prognose:
-            return "0";
+            return defaults::kMissingNumber;
         case SettingsField::Co2:
-            return "0,662";
+            return defaults::kCo2Text;
         case SettingsField::SmaPar:
-            return "00";
+            return defaults::kMissingSmaNumber;
         case SettingsField::SmaDir:
         case SettingsField::Archiv:
         case SettingsField::Upload:
         case SettingsField::Data:
-            return joinPath(dirs.working, "DATA");
+            return pathText(dirs.working / "DATA");
         case SettingsField::Standort:
         case SettingsField::Backup:
         case SettingsField::Mail:
@@ -41,7 +42,17 @@ std::string defaultText(SettingsField field, const Directories& dirs) {
     return {};
 }
 
-const char* defaultSwitch(SettingsSwitch sw) { return sw == SettingsSwitch::AutoLoad ? "0" : "1"; }
+const char* defaultSwitch(SettingsSwitch sw) {
+    switch (sw) {
+        case SettingsSwitch::AutoLoad:
+            return defaults::kMissingAutoUpload;
+        case SettingsSwitch::Bak:
+            return defaults::kMissingAutoBackup;
+        case SettingsSwitch::Display:
+            return defaults::kMissingDisplay;
+    }
+    return "";
+}
 
 bool isZero(const std::string& text) { return strToFloat(text) == 0.0; }
 
@@ -95,23 +106,22 @@ const char* settingsKey(SettingsSwitch sw) {
     return "";
 }
 
-std::string settingsFilePath(const Directories& dirs) {
-    return findFileNoCase(dirs.working, kSettingsFileName);
-}
+Path settingsFilePath(const Directories& dirs) { return findFileNoCase(dirs.working, kSettingsFileName); }
 
 void loadSettings(SettingsForm& form, AppContext& context) {
     Directories& dirs = context.dirs;
-    form.setText(SettingsField::Data, dirs.data);
-    form.setText(SettingsField::Upload, dirs.data);
+    form.setText(SettingsField::Data, pathText(dirs.data));
+    form.setText(SettingsField::Upload, pathText(dirs.data));
 
     const ProfileFile file(settingsFilePath(dirs));
     if (!file.exists()) return;
 
+    const ProfileSnapshot values = file.snapshot();
     for (SettingsField field : kFields)
-        form.setText(field, file.read(kSettingsSection, settingsKey(field), defaultText(field, dirs)));
+        form.setText(field, values.read(kSettingsSection, settingsKey(field), defaultText(field, dirs)));
     std::array<std::string, kSwitches.size()> switches;
     for (std::size_t i = 0; i < kSwitches.size(); ++i)
-        switches[i] = file.read(kSettingsSection, settingsKey(kSwitches[i]), defaultSwitch(kSwitches[i]));
+        switches[i] = values.read(kSettingsSection, settingsKey(kSwitches[i]), defaultSwitch(kSwitches[i]));
 
     context.evaluation.forecastYield = strToInt(form.text(SettingsField::Prognose));
 
@@ -124,20 +134,20 @@ void loadSettings(SettingsForm& form, AppContext& context) {
     }
 
     context.autoBackup = form.checked(SettingsSwitch::Bak);
-    if (isZero(form.text(SettingsField::Kwp))) form.setText(SettingsField::Kwp, "1,0");
+    if (isZero(form.text(SettingsField::Kwp))) form.setText(SettingsField::Kwp, defaults::kKwpForZero);
     showInactive(context, form.checked(SettingsSwitch::Display));
 
     const std::string backup = form.text(SettingsField::Backup);
-    dirs.backup = backup.empty() ? dirs.working : backup;
+    dirs.backup = backup.empty() ? dirs.working : pathFromText(backup);
     context.evaluation.co2Factor = strToFloat(form.text(SettingsField::Co2));
-    dirs.archive = form.text(SettingsField::Archiv);
-    dirs.data = form.text(SettingsField::Data);
+    dirs.archive = pathFromText(form.text(SettingsField::Archiv));
+    dirs.data = pathFromText(form.text(SettingsField::Data));
 }
 
 void saveSettings(SettingsForm& form, AppContext& context) {
     Directories& dirs = context.dirs;
     const std::string co2 = form.text(SettingsField::Co2);
-    if (co2.empty() || co2 == "0") form.setText(SettingsField::Co2, "0,662");
+    if (co2.empty() || co2 == "0") form.setText(SettingsField::Co2, defaults::kCo2Text);
 
     const ProfileFile file(settingsFilePath(dirs));
     for (SettingsField field : kFields) file.write(kSettingsSection, settingsKey(field), form.text(field));
@@ -147,16 +157,16 @@ void saveSettings(SettingsForm& form, AppContext& context) {
     context.autoBackup = form.checked(SettingsSwitch::Bak);
     context.evaluation.forecastYield = strToInt(form.text(SettingsField::Prognose));
 
-    if (isZero(form.text(SettingsField::Kwp))) form.setText(SettingsField::Kwp, "1,0");
+    if (isZero(form.text(SettingsField::Kwp))) form.setText(SettingsField::Kwp, defaults::kKwpForZero);
     showInactive(context, form.checked(SettingsSwitch::Display));
 
     const double co2Factor = strToFloat(form.text(SettingsField::Co2));
-    context.evaluation.co2Factor = co2Factor == 0.0 ? 0.662 : co2Factor;
+    context.evaluation.co2Factor = co2Factor == 0.0 ? defaults::kCo2Factor : co2Factor;
 
     const std::string backup = form.text(SettingsField::Backup);
-    dirs.backup = backup.empty() ? dirs.working : backup;
-    dirs.archive = form.text(SettingsField::Archiv);
-    dirs.data = form.text(SettingsField::Data);
+    dirs.backup = backup.empty() ? dirs.working : pathFromText(backup);
+    dirs.archive = pathFromText(form.text(SettingsField::Archiv));
+    dirs.data = pathFromText(form.text(SettingsField::Data));
 
     if (!dirExists(dirs.backup) && !createDirectory(dirs.backup) && context.main)
         context.main->setReferenceCaption("Backupverzeichnis kann nicht erstellt werden");

@@ -46,7 +46,7 @@ public:
 };
 
 // The settings file of the working directory (an existing one is found whatever its case).
-std::string settingsFilePath(const Directories& dirs);
+Path settingsFilePath(const Directories& dirs);
 
 // Both stop at a value that does not convert; what ran before stays done.
 void loadSettings(SettingsForm& form, AppContext& context);

@@ -1,66 +1,43 @@
 #include "DayCurveWindow.h"
 
 #include <QFrame>
-#include <QLabel>
-#include <QPushButton>
 
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
 #include "base/Files.h"
 #include "chart/DayChartPanel.h"
 #include "ui/Dialogs.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
 
 constexpr QSize PictureSize(449, 232);
 
-QLabel* boldLabel(QWidget* parent, const char* name, const QRect& place) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(place);
-    return label;
-}
-
 }  // namespace
 
 DayCurveWindow::DayCurveWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(context) {
-    setObjectName("TForm10");
-    setWindowTitle("Tageswerte");
-    setFixedSize(464, 310);
-    setFont(windowFont());
-
+    : FixedWindow({"TForm10", "Tageswerte", QSize(464, 310)}, parent), context_(context) {
     const DayChartPanel dayChart = makeDayChartPanel(this, QRect(8, 8, 449, 232));
     panel1_ = dayChart.panel;
     chart_ = dayChart.chart;
     chart_->fullPaint();
-    connect(chart_, &TLedSpectrum::pointerMoved, this, &DayCurveWindow::LedSpectrum1MouseMove);
+    ui::connectGuarded(chart_, &TLedSpectrum::pointerMoved, this, &DayCurveWindow::LedSpectrum1MouseMove);
 
     // Right edge at 448, clear of the archive button so it never takes its clicks.
-    label1_ = boldLabel(this, "Label1", QRect(288, 253, 160, 16));
-    label2_ = boldLabel(this, "Label2", QRect(288, 285, 160, 16));
+    const ui::LabelLook bold = ui::LabelLook().bold().align(Qt::AlignRight);
+    label1_ = ui::placeLabel(this, "Label1", QString(), QRect(288, 253, 160, 16), bold);
+    label2_ = ui::placeLabel(this, "Label2", QString(), QRect(288, 285, 160, 16), bold);
 
-    auto* ok = addButton("sButton6", "OK", QRect(8, 245, 49, 25));
-    connect(ok, &QPushButton::clicked, this, &DayCurveWindow::sButton6Click);
-    auto* refresh = addButton("sButton1", "Aktualisieren", QRect(64, 245, 81, 25));
-    connect(refresh, &QPushButton::clicked, this, &DayCurveWindow::sButton1Click);
-    archiveButton_ = addButton("sButton2", "Tageswerte archivieren", QRect(152, 245, 129, 25));
-    connect(archiveButton_, &QPushButton::clicked, this, &DayCurveWindow::sButton2Click);
-    auto* fromArchive = addButton("sButton3", "Tageswerte aus Archiv einlesen", QRect(8, 277, 273, 25));
-    connect(fromArchive, &QPushButton::clicked, this, &DayCurveWindow::sButton3Click);
-}
-
-QPushButton* DayCurveWindow::addButton(const char* name, const QString& text, const QRect& place) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
+    const auto buttons = ui::placeButtons<DayCurveWindow>(
+        this, this,
+        {
+            {"sButton6", "OK", QRect(8, 245, 49, 25), &DayCurveWindow::sButton6Click},
+            {"sButton1", "Aktualisieren", QRect(64, 245, 81, 25), &DayCurveWindow::sButton1Click},
+            {"sButton2", "Tageswerte archivieren", QRect(152, 245, 129, 25), &DayCurveWindow::sButton2Click},
+            {"sButton3", "Tageswerte aus Archiv einlesen", QRect(8, 277, 273, 25),
+             &DayCurveWindow::sButton3Click},
+        });
+    archiveButton_ = buttons[2];
 }
 
 double DayCurveWindow::takeSettingsForRead() {
@@ -80,56 +57,36 @@ void DayCurveWindow::showCurve() {
 }
 
 void DayCurveWindow::showDayValues() {
-    guarded([&] {
-        const std::string date = context_.evaluation.selectedDateText;
-        const double PacMax = takeSettingsForRead();
-        try {
-            day_.readSmaDay(context_.settings->smaDir(), context_.settings->smaNumber(), date, PacMax);
-        } catch (...) {
-            showCurve();  // the columns were cleared before the file failed
-            throw;
-        }
-        showCurve();
-        if (day_.day().existed) label1_->clear();
-        setWindowTitle(fromCp1252("Tageswerte vom " + date));
-        show();
-        raise();
-        activateWindow();
-    });
+    const std::string date = context_.evaluation.selectedDateText;
+    const double PacMax = takeSettingsForRead();
+    // The columns were cleared before a file that failed.
+    ui::thenAlways(
+        [&] { day_.readSmaDay(context_.settings->smaDir(), context_.settings->smaNumber(), date, PacMax); },
+        [&] { showCurve(); });
+    if (day_.day().existed) label1_->clear();
+    setWindowTitle(fromCp1252("Tageswerte vom " + date));
+    ui::bringToFront(this);
 }
 
 void DayCurveWindow::sButton6Click() { hide(); }
 
 void DayCurveWindow::sButton1Click() { showDayValues(); }
 
-void DayCurveWindow::sButton2Click() {
-    guarded([&] { day_.archive(context_.dirs.archive, panelPicture()); });
-}
+void DayCurveWindow::sButton2Click() { day_.archive(context_.dirs.archive, panelPicture()); }
 
 void DayCurveWindow::sButton3Click() {
-    guarded([&] {
-        const QString chosen =
-            Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                  fromCp1252(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
-        if (chosen.isEmpty()) return;
-        const std::string path = toCp1252(chosen);
-        const double PacMax = takeSettingsForRead();
-        try {
-            day_.readArchived(path, PacMax);
-        } catch (...) {
-            showCurve();
-            throw;
-        }
-        showCurve();
-        if (day_.day().existed) label1_->clear();
-        setWindowTitle(fromCp1252("Tageswerte aus Archiv " + fileNameOf(path)));
-    });
+    const QString chosen = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
+                                                 qtPath(context_.dirs.archive), "SMA-Tageswerte (*.SUO)");
+    if (chosen.isEmpty()) return;
+    const Path path = pathFromQt(chosen);
+    const double PacMax = takeSettingsForRead();
+    ui::thenAlways([&] { day_.readArchived(path, PacMax); }, [&] { showCurve(); });
+    if (day_.day().existed) label1_->clear();
+    setWindowTitle("Tageswerte aus Archiv " + qtPath(path.filename()));
 }
 
 void DayCurveWindow::LedSpectrum1MouseMove(int x, int /*y*/) {
-    guarded([&] {
-        if (auto text = dayHoverText(day_.day().pacTexts, x)) label1_->setText(fromCp1252(*text));
-    });
+    if (auto text = dayHoverText(day_.day().pacTexts, x)) label1_->setText(fromCp1252(*text));
 }
 
 QImage DayCurveWindow::panelPicture() const {

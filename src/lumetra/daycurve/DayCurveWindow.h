@@ -2,10 +2,9 @@
 // The day curve window (TForm10): the AC power of one day as 144 ten-minute columns,
 // read from the SMA day file of the main window's date or from the archive, and the
 // archive of the day on show. Created once, hidden; closing hides it.
-#include <QWidget>
-
 #include "data/AppContext.h"
 #include "daycurve/DayOnShow.h"
+#include "ui/FixedWindow.h"
 
 class QFrame;
 class QLabel;
@@ -15,7 +14,7 @@ namespace lumetra {
 
 class TLedSpectrum;
 
-class DayCurveWindow : public QWidget {
+class DayCurveWindow : public ui::FixedWindow {
     Q_OBJECT
 public:
     explicit DayCurveWindow(AppContext& context, QWidget* parent = nullptr);
@@ -24,11 +23,9 @@ public:
     // The chart panel as the archive stores it: 449 x 232, drawn from the widgets.
     QImage panelPicture() const;
 
-public slots:
     // The main window's "Tageswerte": reads the main window's day and shows the window.
     void showDayValues();
 
-public:
     void sButton6Click();  // "OK"
     void sButton1Click();  // "Aktualisieren"
     void sButton2Click();  // "Tageswerte archivieren"
@@ -36,7 +33,6 @@ public:
     void LedSpectrum1MouseMove(int x, int y);
 
 private:
-    QPushButton* addButton(const char* name, const QString& text, const QRect& place);
     // PacMax from the settings field, then ShowInactive and Label2; throws before any change.
     double takeSettingsForRead();
     void showCurve();

@@ -21,32 +21,32 @@ std::string archivePictureName(const std::string& dateText) {
     return "TW_" + stem + ".bmp";
 }
 
-void DayOnShow::readSmaDay(const std::string& smaDir, const std::string& smaNumber,
-                           const std::string& dateText, double PacMax) {
+void DayOnShow::readSmaDay(const Path& smaDir, const std::string& smaNumber, const std::string& dateText,
+                           double PacMax) {
     checkPacMax(PacMax);
     archivable_ = false;
     const std::string name = DayFileName(dateText, smaNumber);
-    LoadDayCurve(joinPath(smaDir, name), dateText, PacMax, day_);
+    LoadDayCurve(smaDir / name, dateText, PacMax, day_);
     archivable_ = day_.existed;
     dateText_ = dateText;
     dayFileName_ = name;
 }
 
-void DayOnShow::readArchived(const std::string& path, double PacMax) {
+void DayOnShow::readArchived(const Path& path, double PacMax) {
     checkPacMax(PacMax);
     archivable_ = false;
     LoadDayCurve(path, std::nullopt, PacMax, day_);
 }
 
-bool DayOnShow::archive(const std::string& archiveDir, const QImage& picture) const {
+bool DayOnShow::archive(const Path& archiveDir, const QImage& picture) const {
     if (!archivable_) return false;
-    day_.lines.saveToFile(joinPath(archiveDir, dayFileName_));
+    day_.lines.saveToFile(archiveDir / dayFileName_);
 
-    const std::string picturePath = joinPath(archiveDir, archivePictureName(dateText_));
+    const Path picturePath = archiveDir / archivePictureName(dateText_);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "BMP")) fail(msg::CannotCreate, picturePath);
+    if (!picture.save(&buffer, "BMP")) fail(msg::CannotCreate, pathText(picturePath));
     saveFileSafely(picturePath, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return true;
 }

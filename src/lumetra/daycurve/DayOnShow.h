@@ -27,15 +27,15 @@ public:
 
     // The day `dateText` from the SMA directory, date-filtered. On a read error the day is
     // left empty and the error is thrown on.
-    void readSmaDay(const std::string& smaDir, const std::string& smaNumber, const std::string& dateText,
+    void readSmaDay(const Path& smaDir, const std::string& smaNumber, const std::string& dateText,
                     double PacMax);
     // A day file chosen from the archive, unfiltered.
-    void readArchived(const std::string& path, double PacMax);
+    void readArchived(const Path& path, double PacMax);
 
     // Writes the day file copy, then the picture. Throws "Datei %s kann nicht erstellt werden";
     // a failed copy writes no picture. Returns false (writing nothing) when nothing archivable
     // is on show.
-    bool archive(const std::string& archiveDir, const QImage& picture) const;
+    bool archive(const Path& archiveDir, const QImage& picture) const;
 
 private:
     DayCurveResult day_;

@@ -5,14 +5,14 @@
 
 namespace lumetra {
 
-std::string CsvImport::filePath(const std::string& dataDirectory) {
+Path CsvImport::filePath(const Path& dataDirectory) {
     return findFileNoCase(dataDirectory, DailyYieldList::kFileName);
 }
 
-void CsvImport::loadCsv(const std::string& path) { importLines_.loadFromFile(path); }
+void CsvImport::loadCsv(const Path& path) { importLines_.loadFromFile(path); }
 
-bool CsvImport::fillOriginalsIfExists(const std::string& dataDirectory) {
-    const std::string path = filePath(dataDirectory);
+bool CsvImport::fillOriginalsIfExists(const Path& dataDirectory) {
+    const Path path = filePath(dataDirectory);
     if (!fileExists(path)) return false;
     originalLines_.loadFromFile(path);
     return true;
@@ -42,9 +42,7 @@ bool CsvImport::hasDate(const std::string& dateText) const {
     return false;
 }
 
-void CsvImport::save(const std::string& dataDirectory) const {
-    originalLines_.saveToFile(filePath(dataDirectory));
-}
+void CsvImport::save(const Path& dataDirectory) const { originalLines_.saveToFile(filePath(dataDirectory)); }
 
 void removeRowIfAny(DelimitedLineList& list, int row) {
     if (row >= 0 && row < list.count()) list.remove(row);

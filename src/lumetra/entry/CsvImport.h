@@ -13,9 +13,9 @@ public:
     DailyYieldList& originalLines() { return originalLines_; }  // "Originaldaten", id;Datum;Leistung…
 
     // Replaces the left list with the file's lines, sorted; a failed read keeps it.
-    void loadCsv(const std::string& path);
+    void loadCsv(const Path& path);
     // Replaces the right list with the file's day lines when it exists; otherwise keeps it.
-    bool fillOriginalsIfExists(const std::string& dataDirectory);
+    bool fillOriginalsIfExists(const Path& dataDirectory);
 
     // ">>": empties the right list, then converts the left rows top to bottom and stops
     // at the first that holds no date ("'%s' ist kein gültiges Datum"), keeping those taken.
@@ -25,9 +25,9 @@ public:
     void takeSelected(int leftRow);
 
     // Writes the right list to DATEN.DAT; "Datei %s kann nicht erstellt werden" keeps the old file.
-    void save(const std::string& dataDirectory) const;
+    void save(const Path& dataDirectory) const;
 
-    static std::string filePath(const std::string& dataDirectory);
+    static Path filePath(const Path& dataDirectory);
 
 private:
     bool hasDate(const std::string& dateText) const;

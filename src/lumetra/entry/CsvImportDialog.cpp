@@ -1,110 +1,80 @@
 #include "CsvImportDialog.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "LineListView.h"
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
-namespace {
-
-void label(QWidget* parent, const char* utf8Text, int left, int top) {
-    auto* l = new QLabel(QString::fromUtf8(utf8Text), parent);
-    l->move(left, top);
-    l->adjustSize();
-}
-
-QPushButton* button(QWidget* parent, const char* utf8Text, const char* name, const QRect& rect,
-                    const char* utf8Hint = nullptr) {
-    auto* b = new QPushButton(QString::fromUtf8(utf8Text), parent);
-    b->setObjectName(name);
-    b->setGeometry(rect);
-    if (utf8Hint) b->setToolTip(QString::fromUtf8(utf8Hint));
-    return b;
-}
-
-}  // namespace
-
 CsvImportDialog::CsvImportDialog(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(context) {
-    setObjectName("TForm6");
-    setWindowTitle("Lumetra - Import CSV");
-    setFixedSize(545, 305);
-
-    label(this, "Importdaten", 11, 9);
-    label(this, "Datum", 11, 33);
-    label(this, "Energie", 113, 33);
+    : FixedWindow(ui::WindowSetup{"TForm6", "Lumetra - Import CSV", QSize(545, 305)}.withDesktopFont(),
+                  parent),
+      context_(context) {
+    struct Label {
+        const char* text;
+        QPoint at;
+    };
+    const Label labels[] = {{"Importdaten", {11, 9}},    {"Datum", {11, 33}},  {"Energie", {113, 33}},
+                            {"Originaldaten", {363, 9}}, {"Datum", {363, 33}}, {"Energie", {465, 33}}};
+    for (const Label& l : labels) ui::placeLabel(this, QString(), l.text, QRect(l.at, QSize(0, 0)));
     importList_ = new LineListView(this, logic_.importLines(), {100, 70}, "importList",
                                    QRect(8, 48, 175, 217), QRect(188, 48, 17, 217));
-
-    label(this, "Originaldaten", 363, 9);
-    label(this, "Datum", 363, 33);
-    label(this, "Energie", 465, 33);
     originalList_ = new LineListView(this, logic_.originalLines(), {0, 100, 70}, "originalList",
                                      QRect(360, 46, 175, 219), QRect(339, 46, 17, 219));
 
-    auto* importButton = button(this, "CSV importieren", "importButton", QRect(216, 48, 113, 33));
-    auto* takeAllButton =
-        button(this, ">>", "takeAllButton", QRect(216, 88, 113, 33), "Alle Daten übernehmen");
-    auto* takeOneButton = button(this, ">", "takeOneButton", QRect(216, 128, 113, 33), "Selektiv einfügen");
-    auto* cancelButton = button(this, "Abbruch", "cancelButton", QRect(216, 224, 113, 33));
-    auto* saveButton = button(this, "Speichern", "saveButton", QRect(216, 264, 113, 33), "Daten übernehmen");
-    auto* clearImport = button(this, "Liste löschen", "clearImportButton", QRect(8, 272, 81, 25));
-    auto* deleteImportRow = button(this, "Zeile löschen", "deleteImportRowButton", QRect(94, 272, 89, 25));
-    auto* clearOriginal = button(this, "Liste löschen", "clearOriginalButton", QRect(360, 272, 81, 25));
-    auto* deleteOriginalRow =
-        button(this, "Zeile löschen", "deleteOriginalRowButton", QRect(446, 272, 89, 25));
-
-    connect(importButton, &QPushButton::clicked, this, &CsvImportDialog::importButtonClick);
-    connect(takeAllButton, &QPushButton::clicked, this, &CsvImportDialog::takeAllButtonClick);
-    connect(takeOneButton, &QPushButton::clicked, this, &CsvImportDialog::takeOneButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &CsvImportDialog::cancelButtonClick);
-    connect(saveButton, &QPushButton::clicked, this, &CsvImportDialog::saveButtonClick);
-    connect(clearImport, &QPushButton::clicked, this, &CsvImportDialog::clearImportButtonClick);
-    connect(deleteImportRow, &QPushButton::clicked, this, &CsvImportDialog::deleteImportRowButtonClick);
-    connect(clearOriginal, &QPushButton::clicked, this, &CsvImportDialog::clearOriginalButtonClick);
-    connect(deleteOriginalRow, &QPushButton::clicked, this, &CsvImportDialog::deleteOriginalRowButtonClick);
+    using D = CsvImportDialog;
+    ui::placeButtons<D>(
+        this, this,
+        {
+            {"importButton", "CSV importieren", QRect(216, 48, 113, 33), &D::importButtonClick},
+            {"takeAllButton", ">>", QRect(216, 88, 113, 33), &D::takeAllButtonClick, "Alle Daten übernehmen"},
+            {"takeOneButton", ">", QRect(216, 128, 113, 33), &D::takeOneButtonClick, "Selektiv einfügen"},
+            {"cancelButton", "Abbruch", QRect(216, 224, 113, 33), &D::cancelButtonClick},
+            {"saveButton", "Speichern", QRect(216, 264, 113, 33), &D::saveButtonClick, "Daten übernehmen"},
+            {"clearImportButton", "Liste löschen", QRect(8, 272, 81, 25), &D::clearImportButtonClick},
+            {"deleteImportRowButton", "Zeile löschen", QRect(94, 272, 89, 25),
+             &D::deleteImportRowButtonClick},
+            {"clearOriginalButton", "Liste löschen", QRect(360, 272, 81, 25), &D::clearOriginalButtonClick},
+            {"deleteOriginalRowButton", "Zeile löschen", QRect(446, 272, 89, 25),
+             &D::deleteOriginalRowButtonClick},
+        });
 }
 
 void CsvImportDialog::openFromMainWindow() {
-    guarded([&] { logic_.fillOriginalsIfExists(context_.dirs.data); });
-    originalList_->refresh();
-    show();
-    raise();
-    activateWindow();
+    ui::thenAlways([&] { logic_.fillOriginalsIfExists(context_.dirs.data); },
+                   [&] {
+                       originalList_->refresh();
+                       ui::bringToFront(this);
+                   });
 }
 
 void CsvImportDialog::importButtonClick() {
     // Linux file names are case-sensitive; the filter takes both spellings.
     const QString path = Dialogs::openFileName(this, "CSV importieren", QString(), "CSV-Datei (*.CSV *.csv)");
     if (path.isEmpty()) return;
-    guarded([&] { logic_.loadCsv(toCp1252(path)); });
-    importList_->refresh();
-    importList_->scrollBar()->setValue(0);
+    ui::thenAlways([&] { logic_.loadCsv(pathFromQt(path)); },
+                   [&] {
+                       importList_->refresh();
+                       importList_->scrollBar()->setValue(0);
+                   });
 }
 
 void CsvImportDialog::takeAllButtonClick() {
-    guarded([&] { logic_.takeAll(); });
-    originalList_->refresh();
+    ui::thenAlways([&] { logic_.takeAll(); }, [&] { originalList_->refresh(); });
 }
 
 void CsvImportDialog::takeOneButtonClick() {
     const int row = importList_->selectedRow();
-    guarded([&] { logic_.takeSelected(row); });
-    originalList_->refresh();
+    ui::thenAlways([&] { logic_.takeSelected(row); }, [&] { originalList_->refresh(); });
 }
 
 void CsvImportDialog::cancelButtonClick() { hide(); }
 
 void CsvImportDialog::saveButtonClick() {
-    guarded([&] {
-        logic_.save(context_.dirs.data);
-        hide();
-    });
+    logic_.save(context_.dirs.data);
+    hide();
 }
 
 void CsvImportDialog::clearImportButtonClick() {

@@ -1,18 +1,15 @@
 #pragma once
 // The CSV import dialog (TForm6): the file's lines on the left, the day lines of DATEN.DAT
 // on the right; days move left to right and "Speichern" writes the right list.
-#include <QWidget>
-
 #include "CsvImport.h"
 #include "data/AppContext.h"
-
-class QPushButton;
+#include "ui/FixedWindow.h"
 
 namespace lumetra {
 
 class LineListView;
 
-class CsvImportDialog : public QWidget {
+class CsvImportDialog : public ui::FixedWindow {
     Q_OBJECT
 public:
     explicit CsvImportDialog(AppContext& context, QWidget* parent = nullptr);

@@ -6,12 +6,10 @@
 
 namespace lumetra {
 
-std::string ManualEntry::filePath() const {
-    return findFileNoCase(context_.dirs.data, DailyYieldList::kFileName);
-}
+Path ManualEntry::filePath() const { return findFileNoCase(context_.dirs.data, DailyYieldList::kFileName); }
 
 bool ManualEntry::fillFromFileIfExists() {
-    const std::string path = filePath();
+    const Path path = filePath();
     if (!fileExists(path)) return false;
     context_.yields.loadFromFile(path);
     return true;

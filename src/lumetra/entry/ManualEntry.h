@@ -26,7 +26,7 @@ public:
     explicit ManualEntry(AppContext& context) : context_(context) {}
 
     // DATEN.DAT in the data directory in use (name found without regard to case).
-    std::string filePath() const;
+    Path filePath() const;
     // Replaces the list with the file's lines when the file exists; otherwise keeps it.
     bool fillFromFileIfExists();
 

@@ -1,8 +1,6 @@
 #include "ManualEntryDialog.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "LineListView.h"
@@ -10,45 +8,22 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
-namespace {
-
-QLabel* label(QWidget* parent, const char* utf8Text, int left, int top) {
-    auto* l = new QLabel(QString::fromUtf8(utf8Text), parent);
-    l->move(left, top);
-    l->adjustSize();
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* utf8Text, const char* name, int top) {
-    auto* b = new QPushButton(QString::fromUtf8(utf8Text), parent);
-    b->setObjectName(name);
-    b->setGeometry(216, top, 75, 25);
-    return b;
-}
-
-}  // namespace
-
 ManualEntryDialog::ManualEntryDialog(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(context), logic_(context) {
-    setObjectName("TForm5");
-    setWindowTitle("Lumetra - Datenerfassung");
-    setFixedSize(300, 239);
-    setFont(windowFont());
-
-    label(this, "Datum:", 8, 11);
+    : FixedWindow({"TForm5", "Lumetra - Datenerfassung", QSize(300, 239)}, parent),
+      context_(context),
+      logic_(context) {
+    ui::placeLabel(this, QString(), "Datum:", QRect(8, 11, 0, 0));
     dateEdit_ = new QLineEdit(this);
     dateEdit_->setObjectName("dateEdit");
     dateEdit_->setInputMask("99.99.9999;_");
     dateEdit_->setAlignment(Qt::AlignRight);
     dateEdit_->setGeometry(104, 8, 73, 21);
-    auto* pickerButton = new QPushButton("...", this);
-    pickerButton->setObjectName("pickerButton");
-    pickerButton->setGeometry(184, 8, 33, 21);
+    auto* pickerButton = ui::placeButton(this, "pickerButton", "...", QRect(184, 8, 33, 21));
 
-    label(this, "Erbrachte Energie:", 8, 35);
+    ui::placeLabel(this, QString(), "Erbrachte Energie:", QRect(8, 35, 0, 0));
     energyEdit_ = new QLineEdit("0", this);
     energyEdit_->setObjectName("energyEdit");
     energyEdit_->setAlignment(Qt::AlignRight);
@@ -56,27 +31,27 @@ ManualEntryDialog::ManualEntryDialog(AppContext& context, QWidget* parent)
     energyEdit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*(,[0-9]*)?"), energyEdit_));
     energyEdit_->setGeometry(104, 32, 73, 21);
-    label(this, "kWh", 180, 35);
+    ui::placeLabel(this, QString(), "kWh", QRect(180, 35, 0, 0));
 
-    label(this, "Datum", 11, 65);
-    label(this, "Energie", 113, 65);
+    ui::placeLabel(this, QString(), "Datum", QRect(11, 65, 0, 0));
+    ui::placeLabel(this, QString(), "Energie", QRect(113, 65, 0, 0));
     list_ = new LineListView(this, context_.yields, {0, 100, 70}, "listView", QRect(8, 80, 175, 153),
                              QRect(187, 80, 17, 153));
 
-    newButton_ = button(this, "Neu", "newButton", 80);
-    addButton_ = button(this, "Hinzufügen", "addButton", 112);
-    changeButton_ = button(this, "Ändern", "changeButton", 144);
-    deleteButton_ = button(this, "Löschen", "deleteButton", 176);
-    okButton_ = button(this, "OK", "okButton", 208);
+    newButton_ = ui::placeButton(this, "newButton", "Neu", QRect(216, 80, 75, 25));
+    addButton_ = ui::placeButton(this, "addButton", "Hinzufügen", QRect(216, 112, 75, 25));
+    changeButton_ = ui::placeButton(this, "changeButton", "Ändern", QRect(216, 144, 75, 25));
+    deleteButton_ = ui::placeButton(this, "deleteButton", "Löschen", QRect(216, 176, 75, 25));
+    okButton_ = ui::placeButton(this, "okButton", "OK", QRect(216, 208, 75, 25));
 
-    connect(pickerButton, &QPushButton::clicked, this, &ManualEntryDialog::pickerButtonClick);
-    connect(newButton_, &QPushButton::clicked, this, &ManualEntryDialog::newButtonClick);
-    connect(addButton_, &QPushButton::clicked, this, &ManualEntryDialog::addButtonClick);
-    connect(changeButton_, &QPushButton::clicked, this, &ManualEntryDialog::changeButtonClick);
-    connect(deleteButton_, &QPushButton::clicked, this, &ManualEntryDialog::deleteButtonClick);
-    connect(okButton_, &QPushButton::clicked, this, &ManualEntryDialog::okButtonClick);
-    connect(list_, &LineListView::rowClicked, this, &ManualEntryDialog::listViewClick);
-    connect(list_, &LineListView::rowDoubleClicked, this, &ManualEntryDialog::listViewDblClick);
+    ui::connectGuarded(pickerButton, &QPushButton::clicked, this, &ManualEntryDialog::pickerButtonClick);
+    ui::connectGuarded(newButton_, &QPushButton::clicked, this, &ManualEntryDialog::newButtonClick);
+    ui::connectGuarded(addButton_, &QPushButton::clicked, this, &ManualEntryDialog::addButtonClick);
+    ui::connectGuarded(changeButton_, &QPushButton::clicked, this, &ManualEntryDialog::changeButtonClick);
+    ui::connectGuarded(deleteButton_, &QPushButton::clicked, this, &ManualEntryDialog::deleteButtonClick);
+    ui::connectGuarded(okButton_, &QPushButton::clicked, this, &ManualEntryDialog::okButtonClick);
+    ui::connectGuarded(list_, &LineListView::rowClicked, this, &ManualEntryDialog::listViewClick);
+    ui::connectGuarded(list_, &LineListView::rowDoubleClicked, this, &ManualEntryDialog::listViewDblClick);
 
     FormCreate();
 }
@@ -89,11 +64,11 @@ void ManualEntryDialog::FormCreate() {
 }
 
 void ManualEntryDialog::openFromMainWindow() {
-    guarded([&] { logic_.fillFromFileIfExists(); });
-    list_->refresh();
-    show();
-    raise();
-    activateWindow();
+    ui::thenAlways([&] { logic_.fillFromFileIfExists(); },
+                   [&] {
+                       list_->refresh();
+                       ui::bringToFront(this);
+                   });
 }
 
 void ManualEntryDialog::acceptDate(const std::string& dateText) { dateEdit_->setText(fromCp1252(dateText)); }
@@ -117,10 +92,12 @@ template <typename Action>
 void ManualEntryDialog::runOnFields(Action&& action, bool listChanges) {
     const EntryFields before = fields();
     EntryFields now = before;
-    guarded([&] { action(now); });
-    showFields(now, before);
-    if (listChanges) list_->refresh();
-    showState();
+    ui::thenAlways([&] { action(now); },
+                   [&] {
+                       showFields(now, before);
+                       if (listChanges) list_->refresh();
+                       showState();
+                   });
 }
 
 void ManualEntryDialog::showState() {
@@ -132,10 +109,7 @@ void ManualEntryDialog::showState() {
 
 void ManualEntryDialog::pickerButtonClick() {
     context_.datePickerPurpose = kPurposeCalendar;
-    if (!datePicker_) return;
-    datePicker_->show();
-    datePicker_->raise();
-    datePicker_->activateWindow();
+    ui::bringToFront(datePicker_);
 }
 
 void ManualEntryDialog::newButtonClick() {
@@ -156,10 +130,8 @@ void ManualEntryDialog::deleteButtonClick() {
 }
 
 void ManualEntryDialog::okButtonClick() {
-    guarded([&] {
-        if (context_.main) context_.main->WeiterBerechnung();
-        hide();
-    });
+    if (context_.main) context_.main->WeiterBerechnung();
+    hide();
 }
 
 void ManualEntryDialog::listViewClick(int row) {

@@ -1,10 +1,9 @@
 #pragma once
 // The manual entry dialog (TForm5): adds, changes and deletes daily yields in DailyYieldList,
 // saving DATEN.DAT after every change. It is also where the date picker's "Kalender" goes.
-#include <QWidget>
-
 #include "ManualEntry.h"
 #include "base/DatePicker.h"
+#include "ui/FixedWindow.h"
 
 class QLineEdit;
 class QPushButton;
@@ -13,7 +12,7 @@ namespace lumetra {
 
 class LineListView;
 
-class ManualEntryDialog : public QWidget, public DatePickerTarget {
+class ManualEntryDialog : public ui::FixedWindow, public DatePickerTarget {
     Q_OBJECT
 public:
     // Fills DailyYieldList from DATEN.DAT (creation step at start-up).

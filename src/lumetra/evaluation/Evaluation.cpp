@@ -29,14 +29,6 @@ std::string fourDigitYear(int year) {
 
 }  // namespace
 
-const char* figureLabelName(Figure figure) {
-    static constexpr const char* kNames[kFigureCount] = {
-        "Label5",  "Label12", "Label43", "Label6",  "Label13", "Label45", "Label17",
-        "Label18", "Label11", "Label22", "Label4",  "Label29", "Label25", "Label34",
-        "Label20", "Label21", "Label24", "Label40", "Label27", "Label41"};
-    return kNames[static_cast<int>(figure)];
-}
-
 int truncToInt(double value) {
     double t = std::trunc(value);
     if (!(t >= -2147483648.0 && t <= 2147483647.0)) fail(msg::InvalidOperation);
@@ -77,14 +69,14 @@ void Evaluation::run(bool moveToToday) {
     const double dailyAverage = s.averageYield * share / days;
     const double dailyForecast = s.forecastYield * share / days;
 
-    setFigure(Figure::Label5, power * dailyAverage, 8, " kWh");
-    setFigure(Figure::Label12, s.averageYield * share * power, 8, " kWh");
-    setFigure(Figure::Label43, s.averageYield * share, 8, " kWh");
-    setFigure(Figure::Label6, power * dailyForecast, 8, " kWh");
-    setFigure(Figure::Label13, s.forecastYield * share * power, 8, " kWh");
-    setFigure(Figure::Label45, s.forecastYield * share, 8, " kWh");
-    setFigure(Figure::Label17, power * s.averageYield, 8, " kWh");
-    setFigure(Figure::Label18, power * s.forecastYield, 8, " kWh");
+    setFigure(Figure::DayEnergyAverage, power * dailyAverage, 8, " kWh");
+    setFigure(Figure::MonthEnergyAverage, s.averageYield * share * power, 8, " kWh");
+    setFigure(Figure::MonthEnergyAveragePerKwp, s.averageYield * share, 8, " kWh");
+    setFigure(Figure::DayEnergyForecast, power * dailyForecast, 8, " kWh");
+    setFigure(Figure::MonthEnergyForecast, s.forecastYield * share * power, 8, " kWh");
+    setFigure(Figure::MonthEnergyForecastPerKwp, s.forecastYield * share, 8, " kWh");
+    setFigure(Figure::YearEnergyAverage, power * s.averageYield, 8, " kWh");
+    setFigure(Figure::YearEnergyForecast, power * s.forecastYield, 8, " kWh");
 
     if (s.viewMode == ViewMode::Monat)
         monthView(power, daily, dailyForecast, dailyAverage);
@@ -134,24 +126,24 @@ void Evaluation::monthView(double power, double daily, double dailyForecast, dou
         }
     }
 
-    setFigure(Figure::Label11, selectedDay, 8, " kWh");
-    sink_.setFigure(Figure::Label22, "am: " + s.selectedDateText);
-    setFigure(Figure::Label4, month, 8, " kWh");
-    setFigure(Figure::Label29, checkedDivide(month, power), 8, " kWh");
+    setFigure(Figure::SelectedDayEnergy, selectedDay, 8, " kWh");
+    sink_.setFigure(Figure::SelectedDate, "am: " + s.selectedDateText);
+    setFigure(Figure::MonthEnergy, month, 8, " kWh");
+    setFigure(Figure::MonthEnergyPerKwp, checkedDivide(month, power), 8, " kWh");
     const double price = strToFloat(context_.settings->euro());
-    setFigure(Figure::Label25, price * month, 10, " Euro");
-    setFigure(Figure::Label34, month * s.co2Factor, 8, " kg");
+    setFigure(Figure::MonthMoney, price * month, 10, " Euro");
+    setFigure(Figure::MonthCo2, month * s.co2Factor, 8, " kg");
     yearFigures(year, total, power, price);
 }
 
 void Evaluation::yearFigures(double year, double total, double power, double price) {
     const double co2 = context_.evaluation.co2Factor;
-    setFigure(Figure::Label20, year, 8, " kWh");
-    setFigure(Figure::Label21, checkedDivide(year, power), 8, " kWh");
-    setFigure(Figure::Label24, price * year, 10, " Euro");
-    setFigure(Figure::Label40, year * co2, 8, " kg");
-    setFigure(Figure::Label27, price * total, 10, " Euro");
-    setFigure(Figure::Label41, total * co2, 8, " kg");
+    setFigure(Figure::YearEnergy, year, 8, " kWh");
+    setFigure(Figure::YearEnergyPerKwp, checkedDivide(year, power), 8, " kWh");
+    setFigure(Figure::YearMoney, price * year, 10, " Euro");
+    setFigure(Figure::YearCo2, year * co2, 8, " kg");
+    setFigure(Figure::TotalMoney, price * total, 10, " Euro");
+    setFigure(Figure::TotalCo2, total * co2, 8, " kg");
 }
 
 void Evaluation::yearView(double power) {

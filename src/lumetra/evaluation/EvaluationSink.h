@@ -6,31 +6,34 @@
 
 namespace lumetra {
 
-// The statistics window's value labels the evaluation fills, by their control names.
+// The figures the evaluation computes. Energies are kWh, per kWp where named so; "Average"
+// is the location's yield, "Forecast" the plant's; money is Euro, CO2 kg avoided.
 enum class Figure {
-    Label5,
-    Label12,
-    Label43,
-    Label6,
-    Label13,
-    Label45,
-    Label17,
-    Label18,  // reference figures
-    Label11,
-    Label22,
-    Label4,
-    Label29,
-    Label25,
-    Label34,  // month view only
-    Label20,
-    Label21,
-    Label24,
-    Label40,
-    Label27,
-    Label41,  // both views
+    // Reference figures, both views.
+    DayEnergyAverage,
+    MonthEnergyAverage,
+    MonthEnergyAveragePerKwp,
+    DayEnergyForecast,
+    MonthEnergyForecast,
+    MonthEnergyForecastPerKwp,
+    YearEnergyAverage,
+    YearEnergyForecast,
+    // Month view only.
+    SelectedDayEnergy,
+    SelectedDate,  // "am: " and the date text
+    MonthEnergy,
+    MonthEnergyPerKwp,
+    MonthMoney,
+    MonthCo2,
+    // Both views.
+    YearEnergy,
+    YearEnergyPerKwp,
+    YearMoney,
+    YearCo2,
+    TotalMoney,
+    TotalCo2,
 };
 inline constexpr int kFigureCount = 20;
-const char* figureLabelName(Figure figure);
 
 struct Rgb {
     int red = 0, green = 0, blue = 0;

@@ -17,19 +17,9 @@
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
-namespace {
-
-void showWindow(QWidget* window) {
-    if (!window) return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-}  // namespace
-
 LumetraApp::LumetraApp() = default;
 
 LumetraApp::~LumetraApp() {
@@ -92,22 +82,23 @@ void LumetraApp::printStatistics() {
 
 void LumetraApp::connectMainWindow() {
     MainWindow* main = main_.get();
-    // Each slot guards itself: no exception may unwind through the signal's frames.
-    auto open = [main](auto signal, auto action) {
-        QObject::connect(main, signal, main, [action] { guarded(action); });
-    };
-    open(&MainWindow::settingsRequested, [this] { showWindow(settings_); });
-    open(&MainWindow::datePickerRequested, [this] { showWindow(datePicker_); });
-    open(&MainWindow::manualEntryRequested, [this] {
+    ui::connectGuarded(main, &MainWindow::settingsRequested, main, [this] { ui::bringToFront(settings_); });
+    ui::connectGuarded(main, &MainWindow::datePickerRequested, main,
+                       [this] { ui::bringToFront(datePicker_); });
+    ui::connectGuarded(main, &MainWindow::manualEntryRequested, main, [this] {
         if (manualEntry_) manualEntry_->openFromMainWindow();
     });
-    open(&MainWindow::csvImportRequested, [this] {
+    ui::connectGuarded(main, &MainWindow::csvImportRequested, main, [this] {
         if (csvImport_) csvImport_->openFromMainWindow();
     });
-    open(&MainWindow::dayValuesRequested, [this] {
+    ui::connectGuarded(main, &MainWindow::dayValuesRequested, main, [this] {
         if (dayCurve_) dayCurve_->showDayValues();
     });
-    main->setCloseHandler([this] { return backupOnClose(context_); });
+    // Throws on failure; the close event's guard reports it and keeps the window open.
+    main->setCloseHandler([this] {
+        if (context_.autoBackup) backupData(Directories(context_.dirs));
+        return true;
+    });
     QObject::connect(main, &MainWindow::closed, qApp, &QCoreApplication::quit);
 }
 

@@ -2,10 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 #include <QToolButton>
 
 #include "base/Clock.h"
@@ -13,7 +11,7 @@
 #include "base/ErrorReporter.h"
 #include "base/Files.h"
 #include "reporting/StatisticsDialog.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
@@ -36,6 +34,7 @@ const Reference kReferences[3] = {
      "Tageswerte bei 1000 kWh/kWp lt. Durchschnittstabelle"},
     {ReferenceMode::Prognose, "Prognose", QColor(0, 0, 255), QColor(0, 128, 0),
      "Prognostizierte Tageswerte kWh/kWp"},
+    // "Durchschntttliche" misspelt on purpose: users know the caption so.
     {ReferenceMode::Durchschnitt, "Durchschnitt", QColor(255, 255, 0), QColor(255, 255, 0),
      "Durchschntttliche Tageswerte kWh/kWp lt. Durchschnittstabelle"},
 };
@@ -53,17 +52,8 @@ void setFill(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top, bool bold) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    QFont f = l->font();
-    f.setBold(bold);
-    l->setFont(f);
-    l->move(left, top);
-    l->adjustSize();
-    return l;
-}
+const ui::LabelLook kPlain = ui::LabelLook().plain();
+const ui::LabelLook kBold = kPlain.bold();
 
 QPixmap square(const QColor& colour) {
     QPixmap pixmap(9, 9);
@@ -90,21 +80,16 @@ QPixmap programIcon() {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), evaluation_(context, *this) {
-    setObjectName("TForm1");
-    setWindowTitle("Lumetra +");
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(689, 450);
-    setFont(windowFont());
-
+    : FixedWindow(ui::WindowSetup{"TForm1", "Lumetra +", QSize(689, 450)}.as(ui::WindowKind::Main), parent),
+      context_(context),
+      evaluation_(context, *this) {
     buildTopRow();
     buildChartPanel();
     buildButtons();
 
     Directories& dirs = context_.dirs;
     dirs.working = currentDirectory();
-    dirs.data = joinPath(dirs.working, "DATA");
+    dirs.data = dirs.working / "DATA";
     dirs.backup = dirs.working;
     dirs.archive = dirs.working;
     context_.autoBackup = true;
@@ -139,34 +124,23 @@ void MainWindow::buildTopRow() {
         TLedBitmapButton* button = makeArrowButton(this, a.direction);
         button->setObjectName(a.name);
         button->move(a.left, 6);
-        connect(button, &TLedBitmapButton::clicked, this,
-                [this, h = a.handler] { guarded([&] { (this->*h)(); }); });
+        ui::connectGuarded(button, &TLedBitmapButton::clicked, this, a.handler);
     }
-    monthCaption_ = label(this, "Label14", "", 64, 8, true);
-    monthCaption_->setFixedSize(90, 14);
-    yearCaption_ = label(this, "Label21", "", 208, 8, true);
-    yearCaption_->setFixedSize(60, 14);
-    dayValue_ = label(this, "Label15", "", 440, 8, true);
-    dayValue_->setGeometry(440, 8, 113, 14);
-    dayValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    dateLabel_ = label(this, "Label1", "", 569, 8, true);
-    dateLabel_->setGeometry(569, 8, 80, 14);
-    dateLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    monthCaption_ = ui::placeLabel(this, "Label14", "", QRect(64, 8, 90, 14), kBold);
+    yearCaption_ = ui::placeLabel(this, "Label21", "", QRect(208, 8, 60, 14), kBold);
+    dayValue_ = ui::placeLabel(this, "Label15", "", QRect(440, 8, 113, 14), kBold.align(Qt::AlignRight));
+    dateLabel_ = ui::placeLabel(this, "Label1", "", QRect(569, 8, 80, 14), kBold.align(Qt::AlignRight));
 
     auto* pick = new QToolButton(this);
     pick->setObjectName("sBitBtn4");
     pick->setToolTip(fromCp1252(cp1252FromUtf8("Datum wählen")));
     pick->setText("...");
     pick->setGeometry(656, 6, 25, 17);
-    connect(pick, &QToolButton::clicked, this, [this] { guarded([&] { sBitBtn4Click(); }); });
+    ui::connectGuarded(pick, &QToolButton::clicked, this, &MainWindow::sBitBtn4Click);
 }
 
 void MainWindow::buildChartPanel() {
-    chartPanel_ = new QFrame(this);
-    chartPanel_->setObjectName("Panel1");
-    chartPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    chartPanel_->setGeometry(8, 32, 673, 345);
-    setFill(chartPanel_, Qt::black);
+    chartPanel_ = ui::placeBlackPanel(this, "Panel1", QRect(8, 32, 673, 345));
 
     chart_ = new TLedSpectrum(chartPanel_);
     chart_->setObjectName("LedSpectrum1");
@@ -176,20 +150,20 @@ void MainWindow::buildChartPanel() {
     chart_->setMaxValue(299);
     chart_->setBarWidth(20);
     chart_->setColumns(31);
-    connect(chart_, &TLedSpectrum::pointerMoved, this,
-            [this](int x, int) { guarded([&] { LedSpectrum1MouseMove(x); }); });
+    ui::connectGuarded(chart_, &TLedSpectrum::pointerMoved, this, &MainWindow::LedSpectrum1MouseMove);
 
     const int dayLefts[] = {21, 104, 205, 309, 415, 520, 625};
     const char* days[] = {"1", "5", "10", "15", "20", "25", "30"};
     for (int i = 0; i < 7; ++i) {
-        QLabel* l = label(chartPanel_, QString("Label%1").arg(28 + i), days[i], dayLefts[i], 4, false);
+        QLabel* l = ui::placeLabel(chartPanel_, QString("Label%1").arg(28 + i), days[i],
+                                   QRect(dayLefts[i], 4, 0, 0), kPlain);
         setTextColour(l, kSilver);
         dayScale_ << l;
     }
     const int monthLefts[] = {24, 73, 135, 193, 247, 299, 355, 401, 445, 506, 555, 609};
     for (int m = 1; m <= 12; ++m) {
-        QLabel* l = label(chartPanel_, QString("Label%1").arg(m + 1), fromCp1252(germanMonthName(m)),
-                          monthLefts[m - 1], 4, false);
+        QLabel* l = ui::placeLabel(chartPanel_, QString("Label%1").arg(m + 1), fromCp1252(germanMonthName(m)),
+                                   QRect(monthLefts[m - 1], 4, 0, 0), kPlain);
         setTextColour(l, kSilver);
         monthNames_ << l;
     }
@@ -219,42 +193,44 @@ void MainWindow::buildChartPanel() {
         button->setGeometry(16 + 24 * i, 321, 17, 17);
         void (MainWindow::*handlers[3])() = {&MainWindow::sBitBtn1Click, &MainWindow::sBitBtn2Click,
                                              &MainWindow::sBitBtn3Click};
-        connect(button, &QToolButton::clicked, this,
-                [this, h = handlers[i]] { guarded([&] { (this->*h)(); }); });
+        ui::connectGuarded(button, &QToolButton::clicked, this, handlers[i]);
         referenceButtons_[i] = button;
     }
-    referenceCaption_ = label(chartPanel_, "Label22", "", 96, 323, false);
-    referenceCaption_->setFixedSize(560, 14);
+    referenceCaption_ = ui::placeLabel(chartPanel_, "Label22", "", QRect(96, 323, 560, 14), kPlain);
     chooseReference(ReferenceMode::Kwh1000);
 }
 
-QPushButton* MainWindow::addButton(const char* name, const QString& text, int left, int top, int width) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setGeometry(left, top, width, 25);
-    return button;
-}
-
 void MainWindow::buildButtons() {
-    auto hook = [this](QPushButton* button, void (MainWindow::*signal)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, signal] { guarded([&] { emit(this->*signal)(); }); });
+    struct Button {
+        const char* name;
+        const char* text;
+        QRect place;
+        void (MainWindow::*action)();
+        bool opensWindow;  // a signal: the program owns those windows and wires it to them
     };
-    auto handler = [this](QPushButton* button, void (MainWindow::*h)()) {
-        connect(button, &QPushButton::clicked, this, [this, h] { guarded([&] { (this->*h)(); }); });
+    const Button buttons[] = {
+        {"TageswerteButton", "Tageswerte", QRect(8, 384, 89, 25), &MainWindow::dayValuesRequested, true},
+        {"MonatButton", "Monat", QRect(104, 384, 89, 25), &MainWindow::MonatClick, false},
+        {"JahrButton", "Jahr", QRect(200, 384, 89, 25), &MainWindow::JahrClick, false},
+        {"ImportCsvButton", "Import CSV", QRect(352, 384, 89, 25), &MainWindow::csvImportRequested, true},
+        {"EinstellungenButton", "Einstellungen", QRect(472, 384, 89, 25), &MainWindow::settingsRequested,
+         true},
+        {"StatistikButton", "Statistik", QRect(592, 384, 89, 25), &MainWindow::StatistikClick, false},
+        {"ManuelleDatenerfassungButton", "Manuelle Datenerfassung", QRect(8, 416, 281, 25),
+         &MainWindow::manualEntryRequested, true},
+        {"ProgrammendeButton", "Programmende", QRect(472, 416, 89, 25), nullptr, false},
+        {"InfoButton", "Info...", QRect(592, 416, 89, 25), &MainWindow::InfoClick, false},
     };
-    hook(addButton("TageswerteButton", "Tageswerte", 8, 384), &MainWindow::dayValuesRequested);
-    handler(addButton("MonatButton", "Monat", 104, 384), &MainWindow::MonatClick);
-    handler(addButton("JahrButton", "Jahr", 200, 384), &MainWindow::JahrClick);
-    hook(addButton("ImportCsvButton", "Import CSV", 352, 384), &MainWindow::csvImportRequested);
-    hook(addButton("EinstellungenButton", "Einstellungen", 472, 384), &MainWindow::settingsRequested);
-    statistikButton_ = addButton("StatistikButton", "Statistik", 592, 384);
-    handler(statistikButton_, &MainWindow::StatistikClick);
-    hook(addButton("ManuelleDatenerfassungButton", "Manuelle Datenerfassung", 8, 416, 281),
-         &MainWindow::manualEntryRequested);
-    auto* end = addButton("ProgrammendeButton", "Programmende", 472, 416);
-    connect(end, &QPushButton::clicked, this, &QWidget::close);
-    handler(addButton("InfoButton", "Info...", 592, 416), &MainWindow::InfoClick);
+    for (const Button& b : buttons) {
+        QPushButton* button = ui::placeButton(this, b.name, b.text, b.place);
+        if (!b.action)
+            connect(button, &QPushButton::clicked, this, &QWidget::close);  // closeEvent guards itself
+        else if (b.opensWindow)
+            connect(button, &QPushButton::clicked, this, b.action);
+        else
+            ui::connectGuarded(button, &QPushButton::clicked, this, b.action);
+        if (b.action == &MainWindow::StatistikClick) statistikButton_ = button;
+    }
 
     auto* icon = new QLabel(this);
     icon->setObjectName("Image1");
@@ -350,17 +326,9 @@ void MainWindow::sBitBtn4Click() {
     emit datePickerRequested();
 }
 
-void MainWindow::StatistikClick() {
-    if (!statistics_) return;
-    statistics_->show();
-    statistics_->raise();
-}
+void MainWindow::StatistikClick() { ui::bringToFront(statistics_); }
 
-void MainWindow::InfoClick() {
-    if (!about_) return;
-    about_->show();
-    about_->raise();
-}
+void MainWindow::InfoClick() { ui::bringToFront(about_); }
 
 void MainWindow::LedSpectrum1MouseMove(int x) {
     if (context_.evaluation.viewMode != ViewMode::Monat) return;
@@ -373,6 +341,7 @@ void MainWindow::LedSpectrum1MouseMove(int x) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // An event, not a signal: its own guard. A failing handler keeps the window open.
     bool mayClose = true;
     if (closeHandler_ && !guarded([&] { mayClose = closeHandler_(); })) mayClose = false;
     if (!mayClose) {

@@ -1,13 +1,13 @@
 #pragma once
 // The desktop program's main window (TForm1): the chart of the selected month or year, the
 // navigation, the reference choice, and the buttons that open the other windows.
-#include <QWidget>
 #include <functional>
 
 #include "chart/TLedBitmapButton.h"
 #include "chart/TLedSpectrum.h"
 #include "data/AppContext.h"
 #include "evaluation/Evaluation.h"
+#include "ui/FixedWindow.h"
 
 class QFrame;
 class QLabel;
@@ -18,7 +18,7 @@ namespace lumetra {
 
 class StatisticsDialog;
 
-class MainWindow : public QWidget, public MainWindowActions, private EvaluationSink {
+class MainWindow : public ui::FixedWindow, public MainWindowActions, private EvaluationSink {
     Q_OBJECT
 public:
     // The creation step: directories, view mode, today's date; registers itself in `context`.
@@ -80,7 +80,6 @@ private:
     void buildTopRow();
     void buildChartPanel();
     void buildButtons();
-    QPushButton* addButton(const char* name, const QString& text, int left, int top, int width = 89);
     void chooseReference(ReferenceMode mode);
     void showMonthView(bool month);
     int lineTop(int height) const;

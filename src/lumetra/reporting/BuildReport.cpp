@@ -38,6 +38,7 @@ constexpr SummaryLine kSummary[] = {
     {"   Durchschnittliche Jahresenergie:           ", "Label17"},
     {"   Prognostizierte Jahresenergie der Anlage:  ", "Label18"},
     {"", nullptr},
+    // "Emmission" misspelt on purpose: reports printed and filed over the years read so.
     {"   Vermiedene CO2-Emmission im Monat:         ", "Label34"},
     {"   Vermiedene CO2-Emmission im Jahr:          ", "Label40"},
     {"   Vermiedene CO2-Emmission gesamt:           ", "Label41"},

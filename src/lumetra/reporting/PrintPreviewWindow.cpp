@@ -11,12 +11,12 @@
 #include "ReportPainter.h"
 #include "ZoomSteps.h"
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "base/German.h"
 #include "data/AppContext.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
@@ -28,20 +28,29 @@ constexpr const char* kNoPrinter = "Unable to print... No Printer available.";
 }  // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), zoom_(kStartZoom) {
-    setObjectName("TForm9");
-    setWindowTitle(QStringLiteral("Lumetra - Druckvorschau"));
-    resize(870, 696);
-
+    : FixedWindow(ui::WindowSetup{"TForm9", "Lumetra - Druckvorschau", QSize(870, 696)}
+                      .as(ui::WindowKind::Resizable)
+                      .withDesktopFont(),
+                  parent),
+      context_(context),
+      zoom_(kStartZoom) {
     buttonBar_ = new QWidget(this);
     buttonBar_->setObjectName("ButtonBar");
-    printButton_ = addButton("PrintButton", "Druck", 8, &PrintPreviewWindow::printClick);
-    addButton("ZoomInButton", "Zoom +", 96, &PrintPreviewWindow::zoomInClick);
-    addButton("ZoomOutButton", "Zoom -", 176, &PrintPreviewWindow::zoomOutClick);
-    saveButton_ = addButton("SaveButton", "Speichern", 264, &PrintPreviewWindow::saveClick);
-    addButton("OpenButton", "Öffnen", 344, &PrintPreviewWindow::openClick);
-    sendButton_ = addButton("SendButton", "Versenden", 432, &PrintPreviewWindow::sendClick);
-    addButton("CancelButton", "Abbruch", 520, &PrintPreviewWindow::cancelClick);
+    using W = PrintPreviewWindow;
+    const auto buttons =
+        ui::placeButtons<W>(this, buttonBar_,
+                            {
+                                {"PrintButton", "Druck", QRect(8, 8, 75, 25), &W::printClick},
+                                {"ZoomInButton", "Zoom +", QRect(96, 8, 75, 25), &W::zoomInClick},
+                                {"ZoomOutButton", "Zoom -", QRect(176, 8, 75, 25), &W::zoomOutClick},
+                                {"SaveButton", "Speichern", QRect(264, 8, 75, 25), &W::saveClick},
+                                {"OpenButton", "Öffnen", QRect(344, 8, 75, 25), &W::openClick},
+                                {"SendButton", "Versenden", QRect(432, 8, 75, 25), &W::sendClick},
+                                {"CancelButton", "Abbruch", QRect(520, 8, 75, 25), &W::cancelClick},
+                            });
+    printButton_ = buttons[0];
+    saveButton_ = buttons[3];
+    sendButton_ = buttons[5];
     // Nothing to print, save or send before the first report.
     for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(false);
 
@@ -52,8 +61,8 @@ PrintPreviewWindow::PrintPreviewWindow(AppContext& context, QWidget* parent)
     pageView_ = new QPrintPreviewWidget(previewPrinter_, this);
     pageView_->setObjectName("PageView");
     pageView_->setViewMode(QPrintPreviewWidget::SinglePageView);
-    connect(pageView_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
-        guarded([&] { paintReport(target, laidOut_.lines, laidOut_.header, ReportPaintOptions{true, 0}); });
+    ui::connectGuarded(pageView_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
+        paintReport(target, laidOut_.lines, laidOut_.header, ReportPaintOptions{true, 0});
     });
     applyZoom();
 }
@@ -62,15 +71,6 @@ PrintPreviewWindow::~PrintPreviewWindow() {
     delete pageView_;  // it paints through the printer, so it goes first
     pageView_ = nullptr;
     delete previewPrinter_;
-}
-
-QPushButton* PrintPreviewWindow::addButton(const char* name, const char* text, int left,
-                                           void (PrintPreviewWindow::*handler)()) {
-    auto* button = new QPushButton(QString::fromUtf8(text), buttonBar_);
-    button->setObjectName(name);
-    button->setGeometry(left, 8, 75, 25);
-    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    return button;
 }
 
 void PrintPreviewWindow::resizeEvent(QResizeEvent* event) {
@@ -95,9 +95,7 @@ void PrintPreviewWindow::showReport(const ReportInput& input) {
 void PrintPreviewWindow::showDocument() {
     layOut();
     for (QPushButton* button : {printButton_, saveButton_, sendButton_}) button->setEnabled(true);
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
 }
 
 void PrintPreviewWindow::layOut() {
@@ -113,12 +111,10 @@ void PrintPreviewWindow::applyZoom() {
 }
 
 void PrintPreviewWindow::printClick() {
-    guarded([&] {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) throw LumetraError(kNoPrinter);
-        QPrinter printer(info, QPrinter::HighResolution);
-        printTo(printer);
-    });
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) throw LumetraError(kNoPrinter);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printTo(printer);
 }
 
 void PrintPreviewWindow::printTo(QPrinter& printer) {
@@ -141,46 +137,40 @@ void PrintPreviewWindow::zoomOutClick() {
 }
 
 void PrintPreviewWindow::saveClick() {
-    guarded([&] {
-        QString name = Dialogs::saveFileName(this, QStringLiteral("Statistik speichern"),
-                                             fromCp1252(context_.dirs.data), kFilter);
-        if (name.isEmpty()) return;
-        if (QFileInfo(name).suffix().isEmpty()) name += name.endsWith(u'.') ? "PVS" : ".PVS";
-        saveReportFile(toCp1252(name), document_.lines);
-    });
+    QString name = Dialogs::saveFileName(this, QStringLiteral("Statistik speichern"),
+                                         qtPath(context_.dirs.data), kFilter);
+    if (name.isEmpty()) return;
+    if (QFileInfo(name).suffix().isEmpty()) name += name.endsWith(u'.') ? "PVS" : ".PVS";
+    saveReportFile(pathFromQt(name), document_.lines);
 }
 
 void PrintPreviewWindow::openClick() {
-    guarded([&] {
-        const QString name = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
-                                                   fromCp1252(context_.dirs.data), kFilter);
-        if (name.isEmpty()) return;
-        // Read first: a failed open keeps the document that the page view still shows, so
-        // a later save or mail cannot silently send an empty report.
-        document_.lines = loadReportFile(toCp1252(name));
-        layOut();
-    });
+    const QString name = Dialogs::openFileName(this, QString::fromUtf8("Statistik öffnen"),
+                                               qtPath(context_.dirs.data), kFilter);
+    if (name.isEmpty()) return;
+    // Read first: a failed open keeps the document that the page view still shows, so
+    // a later save or mail cannot silently send an empty report.
+    document_.lines = loadReportFile(pathFromQt(name));
+    layOut();
 }
 
 void PrintPreviewWindow::sendClick() {
-    guarded([&] {
-        const std::string recipient = context_.settings->mail();
-        if (recipient.empty()) {
-            Dialogs::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("Kein Mail-Eintrag in Einstellungen vorhanden!"));
-            return;
-        }
-        const MonthAndYear month = currentMonth();
-        const std::string path =
-            joinPath(context_.dirs.data, "Statistik_" + month.monthName + "_" + month.year + ".RTF");
-        saveReportFile(path, document_.lines);
+    const std::string recipient = context_.settings->mail();
+    if (recipient.empty()) {
+        Dialogs::information(this, QStringLiteral("Information"),
+                             QStringLiteral("Kein Mail-Eintrag in Einstellungen vorhanden!"));
+        return;
+    }
+    const MonthAndYear month = currentMonth();
+    const Path path =
+        context_.dirs.data / pathFromText("Statistik_" + month.monthName + "_" + month.year + ".RTF");
+    saveReportFile(path, document_.lines);
 
-        MailRequest request;
-        request.set("to", recipient);
-        request.set("subject", "PV - Statistik: " + month.monthName + " " + month.year);
-        request.set("attachment0", toCp1252(QFileInfo(fromCp1252(path)).absoluteFilePath()));
-        mailHandOff_ = SendMail(this, request);
-    });
+    MailRequest request;
+    request.set("to", recipient);
+    request.set("subject", "PV - Statistik: " + month.monthName + " " + month.year);
+    request.set("attachment0", toCp1252(QFileInfo(qtPath(path)).absoluteFilePath()));
+    mailHandOff_ = SendMail(this, request);
 }
 
 void PrintPreviewWindow::cancelClick() { hide(); }

@@ -9,13 +9,13 @@
 //     fillReportInputFromContext(input, context);    // day values, price, CO2 factor
 //     preview->showReport(input);                     // throws on a non-number
 #include <QPointer>
-#include <QWidget>
 #include <functional>
 #include <string>
 
 #include "BuildReport.h"
 #include "ReportDocument.h"
 #include "SendMail.h"
+#include "ui/FixedWindow.h"
 
 class QPrinter;
 class QPrintPreviewWidget;
@@ -31,7 +31,7 @@ struct MonthAndYear {
     std::string year;
 };
 
-class PrintPreviewWindow : public QWidget {
+class PrintPreviewWindow : public ui::FixedWindow {
     Q_OBJECT
 public:
     using MonthSource = std::function<MonthAndYear()>;
@@ -70,8 +70,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPushButton* addButton(const char* name, const char* text, int left,
-                           void (PrintPreviewWindow::*handler)());
     void layOut();
     void applyZoom();
     MonthAndYear currentMonth() const;

@@ -1,9 +1,5 @@
 #include "ReportFiles.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QString>
-
 #include "RtfReader.h"
 #include "RtfWriter.h"
 #include "base/Cp1252.h"
@@ -45,19 +41,10 @@ std::vector<std::string> parseReportFile(std::string_view bytes) {
     return plainTextLines(bytes);
 }
 
-std::vector<std::string> loadReportFile(const std::string& path) { return parseReportFile(readFile(path)); }
+std::vector<std::string> loadReportFile(const Path& path) { return parseReportFile(readFile(path)); }
 
-void saveReportFile(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string bytes = RtfWriter::write(lines);
-    const QString qpath = fromCp1252(path);
-    QSaveFile file(qpath);
-    // A directory in the way would otherwise be replaced by the rename.
-    if (QFileInfo(qpath).isDir() || !file.open(QIODevice::WriteOnly)) fail(msg::CannotCreate, path);
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) {
-        file.cancelWriting();
-        fail(reportmsg::StreamSaveFailed);
-    }
+void saveReportFile(const Path& path, const std::vector<std::string>& lines) {
+    saveFileSafely(path, RtfWriter::write(lines));
 }
 
 }  // namespace lumetra

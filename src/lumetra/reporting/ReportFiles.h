@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Files.h"
+
 namespace lumetra {
 
 namespace reportmsg {
@@ -16,10 +18,9 @@ inline constexpr std::string_view StreamSaveFailed = "Das Speichern des Streams 
 std::vector<std::string> parseReportFile(std::string_view bytes);
 
 // Throws "Datei %s kann nicht geöffnet werden" or as parseReportFile.
-std::vector<std::string> loadReportFile(const std::string& path);
+std::vector<std::string> loadReportFile(const Path& path);
 
-// Replaces the file safely. Throws "Datei %s kann nicht erstellt werden" when it cannot be
-// created, "Das Speichern des Streams ist mißlungen" when writing fails (the old file stays).
-void saveReportFile(const std::string& path, const std::vector<std::string>& lines);
+// Safe save; throws "Datei %s kann nicht erstellt werden", the old file stays as it was.
+void saveReportFile(const Path& path, const std::vector<std::string>& lines);
 
 }  // namespace lumetra

@@ -6,12 +6,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/Dialogs.h"
+#include "base/ErrorReporter.h"
 
 namespace lumetra {
 namespace {
 
-void showMailError(QWidget* owner) { Dialogs::error(owner, "Fehler", kMailFailedText); }
+// Through the error path like every failure, in the box the mail hand-off has always shown.
+void showMailError() { ErrorReporter::current().showCaptionedError("Fehler", kMailFailedText); }
 
 }  // namespace
 
@@ -52,7 +53,7 @@ void MailHandOff::done(bool ok) {
     if (done_) return;
     done_ = true;
     release();
-    if (!ok) showMailError(owner_);
+    if (!ok) showMailError();
     emit finished(ok);
     deleteLater();
 }
@@ -60,7 +61,7 @@ void MailHandOff::done(bool ok) {
 MailHandOff* SendMail(QWidget* owner, const MailRequest& request, int handOverMs) {
     const QString program = QStandardPaths::findExecutable("xdg-email");
     if (program.isEmpty()) {
-        showMailError(owner);
+        showMailError();
         return nullptr;
     }
     return new MailHandOff(owner, program, request.xdgEmailArguments(), handOverMs);

@@ -1,26 +1,54 @@
 #include "StatisticsDialog.h"
 
 #include <QFrame>
-#include <QLabel>
-#include <QPushButton>
+#include <iterator>
 
 #include "base/Cp1252.h"
-#include "base/ErrorReporter.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
 constexpr int kLabelHeight = 14;
 constexpr int kValueWidth = 150;
+
+// The value label of each figure. The report and the tests find the labels by these names.
+constexpr struct {
+    Figure figure;
+    const char* label;
+} kFigureLabels[] = {
+    {Figure::DayEnergyAverage, "Label5"},
+    {Figure::MonthEnergyAverage, "Label12"},
+    {Figure::MonthEnergyAveragePerKwp, "Label43"},
+    {Figure::DayEnergyForecast, "Label6"},
+    {Figure::MonthEnergyForecast, "Label13"},
+    {Figure::MonthEnergyForecastPerKwp, "Label45"},
+    {Figure::YearEnergyAverage, "Label17"},
+    {Figure::YearEnergyForecast, "Label18"},
+    {Figure::SelectedDayEnergy, "Label11"},
+    {Figure::SelectedDate, "Label22"},
+    {Figure::MonthEnergy, "Label4"},
+    {Figure::MonthEnergyPerKwp, "Label29"},
+    {Figure::MonthMoney, "Label25"},
+    {Figure::MonthCo2, "Label34"},
+    {Figure::YearEnergy, "Label20"},
+    {Figure::YearEnergyPerKwp, "Label21"},
+    {Figure::YearMoney, "Label24"},
+    {Figure::YearCo2, "Label40"},
+    {Figure::TotalMoney, "Label27"},
+    {Figure::TotalCo2, "Label41"},
+};
+static_assert(std::size(kFigureLabels) == kFigureCount);
+
+const char* labelName(Figure figure) {
+    for (const auto& entry : kFigureLabels)
+        if (entry.figure == figure) return entry.label;
+    return "";
+}
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("TForm8");
-    setWindowTitle("Lumetra - Statistik");
-    setModal(false);
-    setFixedSize(655, 324);
-    setFont(windowFont());
-
+StatisticsDialog::StatisticsDialog(QWidget* parent)
+    : FixedWindow(ui::WindowSetup{"TForm8", "Lumetra - Statistik", QSize(655, 324)}.withDialogKeys(),
+                  parent) {
     struct Row {
         int top;
         const char* left;
@@ -30,27 +58,28 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
     };
     const QString kWh = "0 kWh";
     addText("Erbrachte Tagesenergie der Anlage:", 16, 32);
-    addValue(Figure::Label11, kWh, 304, 32);
+    addValue(Figure::SelectedDayEnergy, kWh, 304, 32);
     QLabel* date = addText("am:", 312, 32);
-    date->setObjectName("Label22");
+    date->setObjectName(labelName(Figure::SelectedDate));
     date->setTextFormat(Qt::PlainText);
     date->setFixedWidth(160);
-    values_[static_cast<int>(Figure::Label22)] = date;
+    values_[static_cast<int>(Figure::SelectedDate)] = date;
 
     addText("Durchschnittlicher Tagesenergieertrag:", 16, 64);
-    addValue(Figure::Label5, kWh, 304, 64);
+    addValue(Figure::DayEnergyAverage, kWh, 304, 64);
     addText("Prognostizierte Tagesenergie der Anlage:", 16, 80);
-    addValue(Figure::Label6, kWh, 304, 80);
+    addValue(Figure::DayEnergyForecast, kWh, 304, 80);
 
     const Row energyRows[] = {
-        {104, "Erbrachte Monatsenergie der Anlage:", Figure::Label4,
-         "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::Label29},
-        {120, "Durchschnittliche Monatsenergie:", Figure::Label12,
-         "Durchschnittliche Monatsenergie pro kWp:", Figure::Label43},
-        {136, "Prognostizierte Monatsenergie der Anlage:", Figure::Label13,
-         "Prognostozierte Monatsenergie pro kWp:", Figure::Label45},
-        {160, "Erbrachte Jahresenergie der Anlage:", Figure::Label20,
-         "Erbrachte Jahresenergie der Anlage pro kWp:", Figure::Label21},
+        {104, "Erbrachte Monatsenergie der Anlage:", Figure::MonthEnergy,
+         "Erbrachte Monatsenergie der Anlage pro kWp:", Figure::MonthEnergyPerKwp},
+        {120, "Durchschnittliche Monatsenergie:", Figure::MonthEnergyAverage,
+         "Durchschnittliche Monatsenergie pro kWp:", Figure::MonthEnergyAveragePerKwp},
+        // "Prognostozierte" misspelt on purpose: users know the caption so.
+        {136, "Prognostizierte Monatsenergie der Anlage:", Figure::MonthEnergyForecast,
+         "Prognostozierte Monatsenergie pro kWp:", Figure::MonthEnergyForecastPerKwp},
+        {160, "Erbrachte Jahresenergie der Anlage:", Figure::YearEnergy,
+         "Erbrachte Jahresenergie der Anlage pro kWp:", Figure::YearEnergyPerKwp},
     };
     for (const Row& row : energyRows) {
         addText(row.left, 16, row.top);
@@ -59,9 +88,9 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
         addValue(row.rightValue, kWh, 640, row.top);
     }
     addText("Durchschnittliche Jahresenergie:", 16, 176);
-    addValue(Figure::Label17, kWh, 304, 176);
+    addValue(Figure::YearEnergyAverage, kWh, 304, 176);
     addText("Prognostizierte Jahresenergie der Anlage:", 16, 192);
-    addValue(Figure::Label18, kWh, 304, 192);
+    addValue(Figure::YearEnergyForecast, kWh, 304, 192);
 
     auto* separator = new QFrame(this);
     separator->setObjectName("Bevel1");
@@ -70,9 +99,9 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
     separator->setGeometry(16, 213, 625, 3);
 
     const Row moneyRows[] = {
-        {224, "Monatsertrag:", Figure::Label25, "Emission im Monat:", Figure::Label34},
-        {240, "Jahresertrag:", Figure::Label24, "Emission im Jahr:", Figure::Label40},
-        {256, "Gesamtertrag:", Figure::Label27, "Emission gesamt:", Figure::Label41},
+        {224, "Monatsertrag:", Figure::MonthMoney, "Emission im Monat:", Figure::MonthCo2},
+        {240, "Jahresertrag:", Figure::YearMoney, "Emission im Jahr:", Figure::YearCo2},
+        {256, "Gesamtertrag:", Figure::TotalMoney, "Emission gesamt:", Figure::TotalCo2},
     };
     for (const Row& row : moneyRows) {
         addText(row.left, 16, row.top);
@@ -81,30 +110,22 @@ StatisticsDialog::StatisticsDialog(QWidget* parent) : QDialog(parent) {
         addValue(row.rightValue, "0 kg", 640, row.top);
     }
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OkButton");
-    ok->setGeometry(16, 288, 75, 25);
-    auto* print = new QPushButton("Druck", this);
-    print->setObjectName("DruckButton");
-    print->setGeometry(96, 288, 75, 25);
-    connect(ok, &QPushButton::clicked, this, [this] { guarded([&] { OKClick(); }); });
-    connect(print, &QPushButton::clicked, this, [this] { guarded([&] { DruckClick(); }); });
+    auto* ok = ui::placeButton(this, "OkButton", "OK", QRect(16, 288, 75, 25), ui::ButtonLook().asDefault());
+    auto* print = ui::placeButton(this, "DruckButton", "Druck", QRect(96, 288, 75, 25));
+    ui::connectGuarded(ok, &QPushButton::clicked, this, &StatisticsDialog::OKClick);
+    ui::connectGuarded(print, &QPushButton::clicked, this, &StatisticsDialog::DruckClick);
 }
 
 QLabel* StatisticsDialog::addText(const QString& text, int left, int top) {
-    auto* label = new QLabel(text, this);
-    label->move(left, top);
-    label->setFixedHeight(kLabelHeight);
-    label->adjustSize();
+    QLabel* label = ui::placeLabel(this, QString(), text, QRect(left, top, 0, kLabelHeight));
+    label->setFixedHeight(kLabelHeight);  // kept when a smaller face resizes it
     return label;
 }
 
 void StatisticsDialog::addValue(Figure figure, const QString& startCaption, int rightEdge, int top) {
-    auto* label = new QLabel(startCaption, this);
-    label->setObjectName(figureLabelName(figure));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(rightEdge - kValueWidth, top, kValueWidth, kLabelHeight);
+    QLabel* label = ui::placeLabel(this, labelName(figure), startCaption,
+                                   QRect(rightEdge - kValueWidth, top, kValueWidth, kLabelHeight),
+                                   ui::LabelLook().plain().align(Qt::AlignRight));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);

@@ -1,16 +1,16 @@
 #pragma once
 // The statistics window (TForm8): the evaluation's figures of the selected month.
-#include <QDialog>
 #include <functional>
 #include <string>
 
 #include "evaluation/EvaluationSink.h"
+#include "ui/FixedWindow.h"
 
 class QLabel;
 
 namespace lumetra {
 
-class StatisticsDialog : public QDialog {
+class StatisticsDialog : public ui::FixedWindow {
     Q_OBJECT
 public:
     explicit StatisticsDialog(QWidget* parent = nullptr);

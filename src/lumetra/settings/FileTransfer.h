@@ -1,9 +1,8 @@
 #pragma once
-// Backup, restore and upload: flat copies of plain files between directories.
-// Every copy goes to a hidden temporary file beside the target and is renamed over it
-// only when complete, so a failed or interrupted copy never leaves a truncated file and
-// an operation started in between (a timer tick while pending events are handled) only
-// ever sees whole files.
+// Backup, restore and upload: flat copies of plain files between directories, whatever
+// their names. Every copy is a safe save (copyFileSafely), so a failed or interrupted copy
+// never leaves a truncated file and an operation started in between (a timer tick while
+// pending events are handled) only ever sees whole files.
 #include <functional>
 #include <string>
 
@@ -17,14 +16,9 @@ void handlePendingEvents();
 
 inline constexpr int kUploadIntervalMs = 300000;
 
-// Throws "Datei %s kann nicht geöffnet werden" (source) or "... erstellt werden" (target);
-// the target stays as it was.
-void copyFileSafely(const std::string& source, const std::string& target);
-
 // Every plain file of `from` into `to`, by name, case ignored. A missing `to` copies nothing.
 // The first failure stops it; files copied before stay copied.
-void copyDirectoryFiles(const std::string& from, const std::string& to,
-                        const PendingEvents& pending = handlePendingEvents);
+void copyDirectoryFiles(const Path& from, const Path& to, const PendingEvents& pending = handlePendingEvents);
 
 void backupData(const Directories& dirs, const PendingEvents& pending = handlePendingEvents);
 void restoreData(const Directories& dirs, const PendingEvents& pending = handlePendingEvents);

@@ -2,18 +2,15 @@
 
 #include <QFrame>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
-#include "settings/DialogControls.h"
 #include "settings/LocationTableModel.h"
 #include "settings/SettingsDialog.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
@@ -24,28 +21,20 @@ constexpr int kYieldField = 13;
 }  // namespace
 
 LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), context_(context), settings_(settings) {
-    setObjectName("TForm3");
-    setWindowTitle("Lumetra - Globalstrahlung");
-    setFixedSize(670, 368);
-    setFont(windowFont());
+    : FixedWindow({"TForm3", "Lumetra - Globalstrahlung", QSize(670, 368)}, parent),
+      context_(context),
+      settings_(settings) {
     buildFields();
     buildList();
 
-    const std::array<std::pair<const char*, const char*>, 4> buttons{{{"addButton", "Hinzufügen"},
-                                                                      {"changeButton", "Ändern"},
-                                                                      {"deleteButton", "Löschen"},
-                                                                      {"cancelButton", "Abbruch"}}};
-    const std::array<void (LocationEditor::*)(), 4> handlers{
-        &LocationEditor::HinzufuegenClick, &LocationEditor::AendernClick, &LocationEditor::LoeschenClick,
-        &LocationEditor::AbbruchClick};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto* button = new QPushButton(buttons[i].second, this);
-        button->setObjectName(buttons[i].first);
-        button->setGeometry(566, 16 + 32 * static_cast<int>(i), 75, 25);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, handlers[i]);
-    }
+    ui::placeButtons<LocationEditor>(
+        this, this,
+        {
+            {"addButton", "Hinzufügen", QRect(566, 16, 75, 25), &LocationEditor::HinzufuegenClick},
+            {"changeButton", "Ändern", QRect(566, 48, 75, 25), &LocationEditor::AendernClick},
+            {"deleteButton", "Löschen", QRect(566, 80, 75, 25), &LocationEditor::LoeschenClick},
+            {"cancelButton", "Abbruch", QRect(566, 112, 75, 25), &LocationEditor::AbbruchClick},
+        });
 
     settings_.setLocationEditor(this);
     guarded([&] { loadLocationsAtStartUp(table_, settings_, context_); });
@@ -53,27 +42,27 @@ LocationEditor::LocationEditor(AppContext& context, SettingsDialog& settings, QW
     updateScrollRange();
 }
 
-QLineEdit* LocationEditor::addNumberField(const QString& name, int left, int top, int width, int maxLength,
-                                          bool decimal) {
-    QLineEdit* edit = makeNumberField(this, name, maxLength, decimal);
+namespace {
+
+QLineEdit* addNumberField(QWidget* parent, const QString& name, int left, int top, int width, int maxLength,
+                          bool decimal) {
+    QLineEdit* edit =
+        ui::placeNumberField(parent, name, QRect(left, top, width, kFieldHeight), maxLength, decimal);
     edit->setText("0");
-    edit->setGeometry(left, top, width, kFieldHeight);
     return edit;
 }
 
-void LocationEditor::buildFields() {
-    auto* heading = addLabel(this, "Durchschnittliche Globalstrahlung - Monatsmittelwert in %", 16, 12);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setFixedWidth(heading->sizeHint().width());
+}  // namespace
 
-    addLabel(this, "Standort:", 8, 42, 52, Qt::AlignRight);
-    fields_[0] = new QLineEdit(this);
-    fields_[0]->setObjectName("nameField");
-    fields_[0]->setGeometry(64, 40, 225, kFieldHeight);
-    addLabel(this, "kWh/kWp, Jahr", 298, 42);
-    fields_[kYieldField] = addNumberField("yieldField", 392, 40, 65, 4, false);
+void LocationEditor::buildFields() {
+    const ui::LabelLook right = ui::LabelLook().align(Qt::AlignRight);
+    ui::placeLabel(this, QString(), "Durchschnittliche Globalstrahlung - Monatsmittelwert in %",
+                   QRect(16, 12, 0, 16), ui::LabelLook().bold());
+
+    ui::placeLabel(this, QString(), "Standort:", QRect(8, 42, 52, 16), right);
+    fields_[0] = ui::placeTextField(this, "nameField", QRect(64, 40, 225, kFieldHeight));
+    ui::placeLabel(this, QString(), "kWh/kWp, Jahr", QRect(298, 42, 0, 16));
+    fields_[kYieldField] = addNumberField(this, "yieldField", 392, 40, 65, 4, false);
 
     static const char* const kMonths[12] = {
         "Januar:", "Februar:", "März:",      "April:",   "Mai:",      "Juni:",
@@ -83,25 +72,22 @@ void LocationEditor::buildFields() {
         const int left = lefts[m / 4];
         const int top = 72 + 24 * (m % 4);
         const int labelWidth = m < 4 ? 56 : 72;
-        addLabel(this, kMonths[m], left - labelWidth - 4, top + 2, labelWidth, Qt::AlignRight);
+        ui::placeLabel(this, QString(), QString::fromUtf8(kMonths[m]),
+                       QRect(left - labelWidth - 4, top + 2, labelWidth, 16), right);
         fields_[static_cast<std::size_t>(m + 1)] =
-            addNumberField(QString("monthField%1").arg(m + 1), left, top, 41, 6, true);
-        addLabel(this, "%", left + 45, top + 2);
+            addNumberField(this, QString("monthField%1").arg(m + 1), left, top, 41, 6, true);
+        ui::placeLabel(this, QString(), "%", QRect(left + 45, top + 2, 0, 16));
     }
 
-    addLabel(this, "Standort:", 12, 177);
+    ui::placeLabel(this, QString(), "Standort:", QRect(12, 177, 0, 16));
     const char* const letters = "JFMAMJJASOND";
-    for (int m = 0; m < 12; ++m) addLabel(this, QString(QChar(letters[m])), 166 + 40 * m, 177);
+    for (int m = 0; m < 12; ++m)
+        ui::placeLabel(this, QString(), QString(QChar(letters[m])), QRect(166 + 40 * m, 177, 0, 16));
 }
 
 void LocationEditor::buildList() {
-    auto* panel = new QFrame(this);
-    panel->setObjectName("listPanel");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(8, 192, 637, 169);
-    panel->setAutoFillBackground(true);
+    QFrame* panel = ui::placeBlackPanel(this, "listPanel", QRect(8, 192, 637, 169));
     QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
     black.setColor(QPalette::Base, Qt::black);
     black.setColor(QPalette::Text, Qt::white);
     panel->setPalette(black);
@@ -125,14 +111,15 @@ void LocationEditor::buildList() {
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(list_, &QTableView::clicked, this, [this](const QModelIndex& index) { ListClick(index.row()); });
-    connect(list_, &QTableView::doubleClicked, this,
-            [this](const QModelIndex& index) { ListDblClick(index.row()); });
+    ui::connectGuarded(list_, &QTableView::clicked, this,
+                       [this](const QModelIndex& index) { ListClick(index.row()); });
+    ui::connectGuarded(list_, &QTableView::doubleClicked, this,
+                       [this](const QModelIndex& index) { ListDblClick(index.row()); });
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("ScrollBar1");
     scrollBar_->setGeometry(648, 192, 17, 169);
-    connect(scrollBar_, &QScrollBar::valueChanged, this, &LocationEditor::ScrollBar1Change);
+    ui::connectGuarded(scrollBar_, &QScrollBar::valueChanged, this, &LocationEditor::ScrollBar1Change);
 }
 
 void LocationEditor::showTable() { model_->refresh(); }
@@ -162,28 +149,32 @@ void LocationEditor::ListDblClick(int row) {
         fields_[static_cast<std::size_t>(c)]->setText(fromCp1252(table_.field(row, c)));
 }
 
+// The list shows a change whose file could not be written all the same.
 void LocationEditor::HinzufuegenClick() {
-    guarded([&] {
-        if (!addLocation(table_, fieldTexts(), settings_, context_.dirs.data)) return;
-        fields_[0]->clear();
-        for (std::size_t i = 1; i < fields_.size(); ++i) fields_[i]->setText("0");
-        updateScrollRange();
-    });
-    showTable();  // the list keeps a change whose file could not be written
+    ui::thenAlways(
+        [&] {
+            if (!addLocation(table_, fieldTexts(), settings_, context_.dirs.data)) return;
+            fields_[0]->clear();
+            for (std::size_t i = 1; i < fields_.size(); ++i) fields_[i]->setText("0");
+            updateScrollRange();
+        },
+        [&] { showTable(); });
 }
 
 void LocationEditor::AendernClick() {
-    guarded([&] { changeLocation(table_, rememberedRow_, fieldTexts(), settings_, context_.dirs.data); });
-    showTable();
+    ui::thenAlways(
+        [&] { changeLocation(table_, rememberedRow_, fieldTexts(), settings_, context_.dirs.data); },
+        [&] { showTable(); });
 }
 
 void LocationEditor::LoeschenClick() {
-    guarded([&] {
-        const int selected = list_->selectionModel()->hasSelection() ? list_->currentIndex().row() : -1;
-        deleteLocation(table_, selected, settings_, context_.dirs.data);
-        updateScrollRange();
-    });
-    showTable();
+    ui::thenAlways(
+        [&] {
+            const int selected = list_->selectionModel()->hasSelection() ? list_->currentIndex().row() : -1;
+            deleteLocation(table_, selected, settings_, context_.dirs.data);
+            updateScrollRange();
+        },
+        [&] { showTable(); });
 }
 
 void LocationEditor::AbbruchClick() { hide(); }

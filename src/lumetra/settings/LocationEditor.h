@@ -1,12 +1,12 @@
 #pragma once
 // The location editor (TForm3): adds, changes and deletes rows of GLOBAL.DAT. It holds the
 // location table; its creation is the table's load at start-up and the first take-over.
-#include <QWidget>
 #include <array>
 
 #include "base/DelimitedLineList.h"
 #include "data/AppContext.h"
 #include "settings/Locations.h"
+#include "ui/FixedWindow.h"
 
 class QLineEdit;
 class QScrollBar;
@@ -17,7 +17,7 @@ namespace lumetra {
 class LocationTableModel;
 class SettingsDialog;
 
-class LocationEditor : public QWidget {
+class LocationEditor : public ui::FixedWindow {
     Q_OBJECT
 public:
     // Registers itself with the settings dialog, which must exist already.
@@ -42,7 +42,6 @@ private:
     void showTable();
     void updateScrollRange();
     LocationFields fieldTexts() const;
-    QLineEdit* addNumberField(const QString& name, int left, int top, int width, int maxLength, bool decimal);
 
     AppContext& context_;
     SettingsDialog& settings_;

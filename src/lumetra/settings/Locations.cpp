@@ -16,13 +16,13 @@ void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppCon
     takeOverLocation(table, form.text(SettingsField::Standort), context.evaluation);
 }
 
-void commitLocations(const DelimitedLineList& table, SettingsForm& form, const std::string& dataDir) {
+void commitLocations(const DelimitedLineList& table, SettingsForm& form, const Path& dataDir) {
     saveLocations(table, dataDir);
     form.setLocationNames(locationNames(table));
 }
 
 bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
-                 const std::string& dataDir) {
+                 const Path& dataDir) {
     if (fields[0].empty()) return false;
     std::string line = fields[0];
     for (std::size_t i = 1; i < fields.size(); ++i) line += ";" + fields[i];
@@ -32,14 +32,14 @@ bool addLocation(DelimitedLineList& table, const LocationFields& fields, Setting
 }
 
 bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
-                    const std::string& dataDir) {
+                    const Path& dataDir) {
     if (fields[0].empty()) return false;
     for (std::size_t i = 0; i < fields.size(); ++i) table.setField(row, static_cast<int>(i), fields[i]);
     commitLocations(table, form, dataDir);
     return true;
 }
 
-void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const std::string& dataDir) {
+void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const Path& dataDir) {
     if (row >= 0 && row < table.count()) table.remove(row);
     commitLocations(table, form, dataDir);
 }

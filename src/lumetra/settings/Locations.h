@@ -17,14 +17,14 @@ using LocationFields = std::array<std::string, kLocationFieldCount>;
 void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppContext& context);
 
 // Writes the table and refills the dialog's location list. A failed write leaves the list alone.
-void commitLocations(const DelimitedLineList& table, SettingsForm& form, const std::string& dataDir);
+void commitLocations(const DelimitedLineList& table, SettingsForm& form, const Path& dataDir);
 
 // The editor's buttons; each commits. Add and change do nothing without a name.
 bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
-                 const std::string& dataDir);
+                 const Path& dataDir);
 bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
-                    const std::string& dataDir);
+                    const Path& dataDir);
 // `row` < 0: nothing selected, the file is written unchanged.
-void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const std::string& dataDir);
+void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const Path& dataDir);
 
 }  // namespace lumetra

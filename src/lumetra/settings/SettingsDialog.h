@@ -3,11 +3,11 @@
 // choosers, backup, restore and upload with the upload timer. Created once at start-up;
 // its creation loads the settings. Its fields are the values in use for other windows.
 #include <QTimer>
-#include <QWidget>
 #include <array>
 
 #include "data/AppContext.h"
 #include "data/SettingsFile.h"
+#include "ui/FixedWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,7 +17,7 @@ namespace lumetra {
 
 class LocationEditor;
 
-class SettingsDialog : public QWidget, public SettingsFields, public SettingsForm {
+class SettingsDialog : public ui::FixedWindow, public SettingsFields, public SettingsForm {
     Q_OBJECT
 public:
     explicit SettingsDialog(AppContext& context, QWidget* parent = nullptr);
@@ -32,10 +32,11 @@ public:
     std::string euro() const override { return text(SettingsField::Euro); }
     std::string co2() const override { return text(SettingsField::Co2); }
     std::string mail() const override { return text(SettingsField::Mail); }
-    std::string smaDir() const override { return text(SettingsField::SmaDir); }
+    Path smaDir() const override { return pathOf(SettingsField::SmaDir); }
     std::string smaNumber() const override { return text(SettingsField::SmaPar); }
-    std::string uploadDir() const override { return text(SettingsField::Upload); }
+    Path uploadDir() const override { return pathOf(SettingsField::Upload); }
     std::string pacMax() const override;
+    Path pathOf(SettingsField field) const;
     bool showInactive() const override { return checked(SettingsSwitch::Display); }
 
     // SettingsForm
@@ -59,10 +60,8 @@ private:
     void buildPlantFields();
     void buildDirectoryFields();
     void buildButtons();
-    QLineEdit* addNumberField(const char* name, int left, int top, int width, int maxLength, bool decimal);
     QLineEdit* addDirectoryField(SettingsField field, const char* name, const QString& label,
                                  const QString& browseTitle, int top);
-    QCheckBox* addCheckBox(const char* name, const QString& text, int left, int top, int width);
     void chooseDirectory(SettingsField field, const QString& title);
 
     AppContext& context_;

@@ -20,24 +20,23 @@ WebSettingsValues designWebSettings() {
     return v;
 }
 
-std::string webSettingsPath(const std::string& workingDirectory) {
-    return joinPath(workingDirectory, "LUMWEB.INI");
-}
+Path webSettingsPath(const Path& workingDirectory) { return workingDirectory / "LUMWEB.INI"; }
 
-std::optional<WebSettingsValues> loadWebSettings(const std::string& iniPath) {
+std::optional<WebSettingsValues> loadWebSettings(const Path& iniPath) {
     const ProfileFile file(iniPath);
     if (!file.exists()) return std::nullopt;
+    const ProfileSnapshot values = file.snapshot();
     WebSettingsValues v;
-    v.path = file.read(kSection, "PATH", "");
-    v.pac = file.read(kSection, "PAC", "1000");
-    v.sma = file.read(kSection, "SMA", "00");
-    v.time = file.read(kSection, "TIME", "10");
-    v.hideInactive = file.read(kSection, "Display", "1") == "1";
-    v.autoRefresh = file.read(kSection, "AUTO", "1") == "1";
+    v.path = values.read(kSection, "PATH", "");
+    v.pac = values.read(kSection, "PAC", "1000");
+    v.sma = values.read(kSection, "SMA", "00");
+    v.time = values.read(kSection, "TIME", "10");
+    v.hideInactive = values.read(kSection, "Display", "1") == "1";
+    v.autoRefresh = values.read(kSection, "AUTO", "1") == "1";
     return v;
 }
 
-void saveWebSettings(const std::string& iniPath, const WebSettingsValues& v) {
+void saveWebSettings(const Path& iniPath, const WebSettingsValues& v) {
     const ProfileFile file(iniPath);
     file.write(kSection, "PATH", v.path);
     file.write(kSection, "PAC", v.pac);

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Files.h"
+
 namespace lumetra {
 
 struct WebSettingsValues {
@@ -17,13 +19,13 @@ struct WebSettingsValues {
 // The dialog's design state (no file): the option boxes cleared.
 WebSettingsValues designWebSettings();
 
-std::string webSettingsPath(const std::string& workingDirectory);
+Path webSettingsPath(const Path& workingDirectory);
 
 // nullopt when the file does not exist.
-std::optional<WebSettingsValues> loadWebSettings(const std::string& iniPath);
+std::optional<WebSettingsValues> loadWebSettings(const Path& iniPath);
 // The six keys in order; throws "nach %s kann nicht geschrieben werden" at the first key
 // that cannot be written, leaving the later ones unwritten.
-void saveWebSettings(const std::string& iniPath, const WebSettingsValues& values);
+void saveWebSettings(const Path& iniPath, const WebSettingsValues& values);
 
 // TIME as minutes in 1…30; a text that is no whole number gives the file's default 10.
 int periodMinutes(const std::string& timeText);

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/DelimitedLineList.h"
 #include "base/Errors.h"
@@ -46,7 +48,22 @@ TEST(Files, CaseBlindLookupAndPlainFileList) {
     dir.mkdir("sub");
     EXPECT_EQ(findFileNoCase(dir.path(), "08071500.suo"), dir.file("08071500.SUO"));
     EXPECT_EQ(findFileNoCase(dir.path(), "none.suo"), dir.file("none.suo"));
-    EXPECT_EQ(listPlainFiles(dir.path()), (std::vector<std::string>{"08071500.SUO", "A.dat", "b.dat"}));
-    EXPECT_EQ(joinPath("/a/b", "c"), "/a/b/c");
-    EXPECT_EQ(fileNameOf("/a/b/c.suo"), "c.suo");
+    EXPECT_EQ(listPlainFiles(dir.path()), (std::vector<Path>{"08071500.SUO", "A.dat", "b.dat"}));
+}
+
+// A FIFO would block the read, a device would fill memory: only regular files are read.
+TEST(Files, OnlyRegularFilesAreRead) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("DATEN.DAT").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", dir.file("GLOBAL.DAT").c_str()), 0);
+    dir.mkdir("BACKUP");
+    for (const char* name : {"DATEN.DAT", "GLOBAL.DAT"}) {
+        const std::string expected = "Datei " + dir.file(name) + " ist keine reguläre Datei";
+        DelimitedLineList list;
+        EXPECT_EQ(errorOf([&] { list.loadFromFile(dir.file(name)); }), expected);
+        EXPECT_EQ(errorOf([&] { readFileIfExists(dir.file(name)); }), expected);
+        EXPECT_EQ(errorOf([&] { copyFileSafely(dir.file(name), dir.file("BACKUP/x")); }), expected);
+    }
+    EXPECT_EQ(listPlainFiles(dir.path()), std::vector<Path>{});
+    EXPECT_FALSE(dir.exists("BACKUP/x"));
 }

@@ -46,6 +46,6 @@ TEST(ProfileFile, FailedWriteNamesTheFile) {
         ini.write("SET", "PATH", "x");
         FAIL();
     } catch (const LumetraError& e) {
-        EXPECT_EQ(std::string(e.what()), "nach " + ini.path() + " kann nicht geschrieben werden");
+        EXPECT_EQ(std::string(e.what()), "nach " + pathText(ini.path()) + " kann nicht geschrieben werden");
     }
 }

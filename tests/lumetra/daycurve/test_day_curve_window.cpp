@@ -10,6 +10,7 @@
 #include "chart/TLedSpectrum.h"
 #include "daycurve/DayCurveWindow.h"
 #include "support/QtApp.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -33,7 +34,6 @@ protected:
         context.evaluation.selectedDateText = "15.07.2008";
         sma.write("08071500.suo", fixture("08071500.suo"));
     }
-    void TearDown() override { Dialogs::setTestMode(false); }
 
     template <typename T>
     T* child(const char* name) {
@@ -45,6 +45,10 @@ protected:
     bool archiveEnabled() { return child<QPushButton>("sButton2")->isEnabled(); }
     int column(int i) { return child<TLedSpectrum>("LedSpectrum1")->Items(i).Value(); }
     void click(const char* name) { child<QPushButton>(name)->click(); }
+    // A handler as its signal runs it: through the error path.
+    void run(void (DayCurveWindow::*handler)()) {
+        guarded([&] { (window.*handler)(); });
+    }
 
     QApplication& app = test::qtApp();
     RecordingReporter errors;
@@ -71,7 +75,7 @@ TEST_F(DayCurveWindowTest, Layout) {
 }
 
 TEST_F(DayCurveWindowTest, ShowsTheMainWindowsDay) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_TRUE(errors.errors.empty());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2008");
@@ -87,7 +91,7 @@ TEST_F(DayCurveWindowTest, HoverShowsThePowerOfTheColumnUnderThePointer) {
     std::string bytes = "K\r\nK\r\nK\r\nK\r\nK\r\n";
     for (int k = 0; k < 144; ++k) bytes += "15.07.2008;0;" + std::to_string(k) + ".5\r\n";
     sma.write("08071500.suo", bytes);
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_EQ(label1(), "");
 
     struct Case {
@@ -112,22 +116,22 @@ TEST_F(DayCurveWindowTest, HoverShowsThePowerOfTheColumnUnderThePointer) {
 }
 
 TEST_F(DayCurveWindowTest, HoverOverAnEmptyColumnAndLabel1AfterReads) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     window.LedSpectrum1MouseMove(6, 0);
     EXPECT_EQ(label1(), "0,000 Watt");
     window.LedSpectrum1MouseMove(13, 0);  // column 3
     // A read whose file is missing keeps the old text, one that finds it empties it.
     context.evaluation.selectedDateText = "16.07.2008";
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_EQ(label1(), "0,000 Watt");
     EXPECT_EQ(window.windowTitle(), "Tageswerte vom 16.07.2008");
     context.evaluation.selectedDateText = "15.07.2008";
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_EQ(label1(), "");
 }
 
 TEST_F(DayCurveWindowTest, ArchivesTheDayOnShowAsDayFileAndPicture) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     click("sButton2");
     EXPECT_TRUE(errors.errors.empty());
     EXPECT_EQ(archive.read("08071500.suo"), fixture("08071500.suo"));
@@ -142,7 +146,7 @@ TEST_F(DayCurveWindowTest, ArchivesTheDayOnShowAsDayFileAndPicture) {
 }
 
 TEST_F(DayCurveWindowTest, ArchiveKeepsTheDayOnShowWhenTheMainDateMoved) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     context.evaluation.selectedDateText = "20.08.2008";
     click("sButton2");
     EXPECT_TRUE(archive.exists("08071500.suo"));
@@ -152,7 +156,7 @@ TEST_F(DayCurveWindowTest, ArchiveKeepsTheDayOnShowWhenTheMainDateMoved) {
 }
 
 TEST_F(DayCurveWindowTest, ReadingBackFromTheArchive) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     click("sButton2");
     // Lines of another day than the name says are drawn all the same.
     archive.write("08071600.suo", fixture("filtered.suo"));
@@ -179,15 +183,15 @@ TEST_F(DayCurveWindowTest, ReadingBackFromTheArchive) {
 }
 
 TEST_F(DayCurveWindowTest, MissingDayFileDisablesArchivingSoNoArchivedDayIsEmptied) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     click("sButton2");
     context.evaluation.selectedDateText = "16.07.2008";
     archive.write("08071600.suo", "archiviert");
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(column(72), 0);
     EXPECT_FALSE(archiveEnabled());
-    window.sButton2Click();
+    run(&DayCurveWindow::sButton2Click);
     EXPECT_EQ(archive.read("08071600.suo"), "archiviert");
     EXPECT_EQ(archive.read("08071500.suo"), fixture("08071500.suo"));
 }
@@ -196,14 +200,14 @@ TEST_F(DayCurveWindowTest, PacMaxFieldScalesAndIsShownAsEntered) {
     context.initialSettings.pacMaxText = "4600,5";
     std::string bytes = "K\r\nK\r\nK\r\nK\r\nK\r\n15.07.2008;0;4600.5\r\n15.07.2008;0;2300\r\n";
     sma.write("08071500.suo", bytes);
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_EQ(child<QLabel>("Label2")->text(), "PAC max: 4600,5 Watt");
     EXPECT_EQ(column(71), 100);
     EXPECT_EQ(column(72), 49);
 }
 
 TEST_F(DayCurveWindowTest, BadPacMaxFieldChangesNothing) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     const int before = column(72);
     struct Case {
         const char* field;
@@ -217,7 +221,7 @@ TEST_F(DayCurveWindowTest, BadPacMaxFieldChangesNothing) {
         errors.errors.clear();
         context.initialSettings.pacMaxText = c.field;
         context.evaluation.selectedDateText = "16.07.2008";
-        window.showDayValues();
+        run(&DayCurveWindow::showDayValues);
         ASSERT_EQ(errors.errors.size(), 1u);
         EXPECT_EQ(errors.errors[0], c.message);
         EXPECT_EQ(column(72), before);
@@ -229,14 +233,14 @@ TEST_F(DayCurveWindowTest, BadPacMaxFieldChangesNothing) {
 
 TEST_F(DayCurveWindowTest, UnreadableDayFileClearsTheChartButKeepsCaptionAndWindowHidden) {
     context.evaluation.selectedDateText = "16.07.2008";
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     window.hide();
     context.evaluation.selectedDateText = "15.07.2008";
     sma.write("08071500.suo", "");
     QFile::remove(QString::fromStdString(sma.file("08071500.suo")));
     // Root reads any file whatever its mode; this one exists and fails on read.
     ASSERT_TRUE(QFile::link("/proc/self/mem", QString::fromStdString(sma.file("08071500.suo"))));
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     ASSERT_EQ(errors.errors.size(), 1u);
     EXPECT_EQ(errors.errors[0],
               cp1252FromUtf8("Datei " + sma.file("08071500.suo") + " kann nicht geöffnet werden."));
@@ -248,24 +252,22 @@ TEST_F(DayCurveWindowTest, UnreadableDayFileClearsTheChartButKeepsCaptionAndWind
 TEST_F(DayCurveWindowTest, ShowInactiveFollowsTheSetting) {
     auto* chart = child<TLedSpectrum>("LedSpectrum1");
     context.initialSettings.showInactiveChecked = false;
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_FALSE(chart->ShowInactive());
     context.initialSettings.showInactiveChecked = true;
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     EXPECT_TRUE(chart->ShowInactive());
 }
 
 TEST_F(DayCurveWindowTest, LooksRightWithASummerDay) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     window.LedSpectrum1MouseMove(220, 100);
     EXPECT_EQ(label1(), "4697.482 Watt");
-    // Set LUMETRA_SCREENSHOT_DIR to look at the window.
-    if (const QString out = qEnvironmentVariable("LUMETRA_SCREENSHOT_DIR"); !out.isEmpty())
-        window.grab().save(out + "/daycurve.png");
+    test::saveScreenshot(window, "daycurve.png");
 }
 
 TEST_F(DayCurveWindowTest, OkHides) {
-    window.showDayValues();
+    run(&DayCurveWindow::showDayValues);
     click("sButton6");
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), "Tageswerte vom 15.07.2008");

@@ -36,10 +36,7 @@ protected:
         context.dirs.data = dir.file("DATA");
         context.main = &main;
     }
-    void TearDown() override {
-        Clock::reset();
-        Dialogs::setTestMode(false);
-    }
+    void TearDown() override { Clock::reset(); }
 
     void writeData(const std::string& bytes) { dir.write("DATA/DATEN.DAT", bytes); }
     std::string data() const { return dir.read("DATA/DATEN.DAT"); }

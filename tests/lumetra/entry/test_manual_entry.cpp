@@ -252,17 +252,17 @@ TEST_F(ManualEntryDialogTest, ClicksAndButtonsWorkThroughTheWidgets) {
 }
 
 TEST_F(ManualEntryDialogTest, InvalidOrEmptyDateFieldIsReported) {
-    auto& dlg = makeDialog();
+    makeDialog();
     edit("dateEdit")->setText("31.04.2008");
-    dlg.addButtonClick();
+    button("addButton")->click();
     edit("dateEdit")->clear();  // only the mask's separators remain
-    dlg.addButtonClick();
+    button("addButton")->click();
     edit("dateEdit")->setFocus();
     edit("dateEdit")->setCursorPosition(0);
     QTest::keyClicks(edit("dateEdit"), "1");
     edit("dateEdit")->setCursorPosition(3);
     QTest::keyClicks(edit("dateEdit"), "042008");  // day half typed
-    dlg.addButtonClick();
+    button("addButton")->click();
     EXPECT_EQ(reporter.errors,
               (std::vector<std::string>{notADate("31.04.2008"), notADate(""), notADate("1 .04.2008")}));
     EXPECT_EQ(context.yields.count(), 0);

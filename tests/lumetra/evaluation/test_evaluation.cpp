@@ -139,16 +139,26 @@ TEST_F(EvaluationTest, WorkedExampleOfEveryFigure) {
     ASSERT_EQ(evaluate(), "");
 
     const std::map<Figure, std::string> expected = {
-        {Figure::Label5, "    9.00 kWh"},     {Figure::Label12, "  279.00 kWh"},
-        {Figure::Label43, "  111.60 kWh"},    {Figure::Label6, "   10.00 kWh"},
-        {Figure::Label13, "  310.00 kWh"},    {Figure::Label45, "  124.00 kWh"},
-        {Figure::Label17, " 2250.00 kWh"},    {Figure::Label18, " 2500.00 kWh"},
-        {Figure::Label11, "   12.10 kWh"},    {Figure::Label22, "am: 02.05.2024"},
-        {Figure::Label4, "   22.60 kWh"},     {Figure::Label29, "    9.04 kWh"},
-        {Figure::Label25, "      9.04 Euro"}, {Figure::Label34, "   11.30 kg"},
-        {Figure::Label20, "   30.60 kWh"},    {Figure::Label21, "   12.24 kWh"},
-        {Figure::Label24, "     12.24 Euro"}, {Figure::Label40, "   15.30 kg"},
-        {Figure::Label27, "     14.24 Euro"}, {Figure::Label41, "   17.80 kg"},
+        {Figure::DayEnergyAverage, "    9.00 kWh"},
+        {Figure::MonthEnergyAverage, "  279.00 kWh"},
+        {Figure::MonthEnergyAveragePerKwp, "  111.60 kWh"},
+        {Figure::DayEnergyForecast, "   10.00 kWh"},
+        {Figure::MonthEnergyForecast, "  310.00 kWh"},
+        {Figure::MonthEnergyForecastPerKwp, "  124.00 kWh"},
+        {Figure::YearEnergyAverage, " 2250.00 kWh"},
+        {Figure::YearEnergyForecast, " 2500.00 kWh"},
+        {Figure::SelectedDayEnergy, "   12.10 kWh"},
+        {Figure::SelectedDate, "am: 02.05.2024"},
+        {Figure::MonthEnergy, "   22.60 kWh"},
+        {Figure::MonthEnergyPerKwp, "    9.04 kWh"},
+        {Figure::MonthMoney, "      9.04 Euro"},
+        {Figure::MonthCo2, "   11.30 kg"},
+        {Figure::YearEnergy, "   30.60 kWh"},
+        {Figure::YearEnergyPerKwp, "   12.24 kWh"},
+        {Figure::YearMoney, "     12.24 Euro"},
+        {Figure::YearCo2, "   15.30 kg"},
+        {Figure::TotalMoney, "     14.24 Euro"},
+        {Figure::TotalCo2, "   17.80 kg"},
     };
     EXPECT_EQ(sink.figures, expected);
     // 10.5 / 2.5 = 4.2 kWh/kWp is 1.05 × the reference: 157.5; 12.1 gives 181.5.
@@ -167,8 +177,8 @@ TEST_F(EvaluationTest, TwoLinesOfOneDayCountTwiceButShowTheLater) {
     add("07.05.2024", "6");
     select(5, 2024);
     ASSERT_EQ(evaluate(), "");
-    EXPECT_EQ(sink.figure(Figure::Label4), "    9.50 kWh");
-    EXPECT_EQ(sink.figure(Figure::Label11), "    6.00 kWh");
+    EXPECT_EQ(sink.figure(Figure::MonthEnergy), "    9.50 kWh");
+    EXPECT_EQ(sink.figure(Figure::SelectedDayEnergy), "    6.00 kWh");
     EXPECT_EQ(context.evaluation.dayValueTexts[7], "6");
     // 1 kWp, 0.833 % over 31 days: 150 units are 0.26871 kWh.
     EXPECT_EQ(sink.bars[6], static_cast<int>(150.0 / (0.00833 * 1000.0 / 31) * 6.0));
@@ -189,8 +199,8 @@ TEST_F(EvaluationTest, SelectedDayMayLieOutsideTheShownMonth) {
         context.evaluation.selectedDateText = c.date;
         select(5, 2024);
         ASSERT_EQ(evaluate(), "");
-        EXPECT_EQ(sink.figure(Figure::Label11), c.text) << c.date;
-        EXPECT_EQ(sink.figure(Figure::Label22), std::string("am: ") + c.date);
+        EXPECT_EQ(sink.figure(Figure::SelectedDayEnergy), c.text) << c.date;
+        EXPECT_EQ(sink.figure(Figure::SelectedDate), std::string("am: ") + c.date);
     }
 }
 
@@ -210,9 +220,9 @@ TEST_F(EvaluationTest, EmptyListGivesZeroFiguresWithTheirWidths) {
     select(5, 2024);
     ASSERT_EQ(evaluate(), "");
     for (const auto& [figure, text] : sink.figures) {
-        if (figure == Figure::Label22) continue;
+        if (figure == Figure::SelectedDate) continue;
         EXPECT_TRUE(text == "    0.00 kWh" || text == "      0.00 Euro" || text == "    0.00 kg")
-            << figureLabelName(figure) << " '" << text << "'";
+            << "figure " << static_cast<int>(figure) << " '" << text << "'";
     }
     EXPECT_EQ(sink.figures.size(), static_cast<std::size_t>(kFigureCount));
     for (int bar : sink.bars) EXPECT_EQ(bar, 0);
@@ -234,7 +244,7 @@ TEST_F(EvaluationTest, YearViewSumsMonthsAndPlacesMarks) {
     const std::vector<int> bars = {0, 0, 75, 0, 0, 0, 0, 0, 0, 0, 0, 3};
     EXPECT_EQ(sink.bars, bars);
     EXPECT_EQ(context.evaluation.monthlySums[2], 151.0);
-    EXPECT_EQ(sink.figure(Figure::Label27), "    560.30 Euro");  // 0.4675 × 1198.5
+    EXPECT_EQ(sink.figure(Figure::TotalMoney), "    560.30 Euro");  // 0.4675 × 1198.5
 
     struct Case {
         ReferenceMode mode;
@@ -262,8 +272,8 @@ TEST_F(EvaluationTest, YearWithoutLinesIsAllZero) {
     select(5, 2021, ViewMode::Jahr);
     ASSERT_EQ(evaluate(), "");
     EXPECT_EQ(sink.bars, std::vector<int>(12, 0));
-    EXPECT_EQ(sink.figure(Figure::Label20), "    0.00 kWh");
-    EXPECT_EQ(sink.figure(Figure::Label27), "     46.75 Euro");
+    EXPECT_EQ(sink.figure(Figure::YearEnergy), "    0.00 kWh");
+    EXPECT_EQ(sink.figure(Figure::TotalMoney), "     46.75 Euro");
 }
 
 // A bad line ends the run where it is: earlier bars and the reference figures stay, the
@@ -297,22 +307,23 @@ TEST_F(EvaluationTest, BadLineStopsTheRunAndKeepsWhatWasSet) {
         EXPECT_EQ(sink.bars[2], 0) << "the line after the bad one is not read";
         EXPECT_EQ(context.evaluation.dayValueTexts[1], "2");
         EXPECT_EQ(context.evaluation.dayValueTexts[3], "0,00");
-        EXPECT_EQ(sink.figure(Figure::Label17), "    0.00 kWh");
-        for (Figure f : {Figure::Label11, Figure::Label22, Figure::Label4, Figure::Label20, Figure::Label41})
-            EXPECT_EQ(sink.figure(f), "alt") << figureLabelName(f);
+        EXPECT_EQ(sink.figure(Figure::YearEnergyAverage), "    0.00 kWh");
+        for (Figure f : {Figure::SelectedDayEnergy, Figure::SelectedDate, Figure::MonthEnergy,
+                         Figure::YearEnergy, Figure::TotalCo2})
+            EXPECT_EQ(sink.figure(f), "alt") << "figure " << static_cast<int>(f);
 
         // The next run starts afresh.
         context.yields.clear();
         EXPECT_EQ(evaluate(), "");
-        EXPECT_EQ(sink.figure(Figure::Label4), "    0.00 kWh");
+        EXPECT_EQ(sink.figure(Figure::MonthEnergy), "    0.00 kWh");
 
         context.yields.clear();
         add("01.05.2024", "2");
         context.yields.appendLine(cp1252FromUtf8(c.line));
         select(5, 2024, ViewMode::Jahr);
-        sink.figures[Figure::Label20] = "alt";
+        sink.figures[Figure::YearEnergy] = "alt";
         EXPECT_EQ(evaluate(), c.stopsYearView ? c.message : "") << c.line;
-        EXPECT_EQ(sink.figure(Figure::Label20), c.stopsYearView ? "alt" : "    2.00 kWh") << c.line;
+        EXPECT_EQ(sink.figure(Figure::YearEnergy), c.stopsYearView ? "alt" : "    2.00 kWh") << c.line;
     }
 }
 
@@ -329,8 +340,8 @@ TEST_F(EvaluationTest, BadSettingsFields) {
     context.initialSettings.euroText = "";
     EXPECT_EQ(evaluate(), formatMessage(msg::NotAFloat, ""));
     EXPECT_GT(sink.bars[0], 0);
-    EXPECT_EQ(sink.figure(Figure::Label29), "    2.00 kWh");
-    EXPECT_EQ(sink.figure(Figure::Label25), "<unset>");
+    EXPECT_EQ(sink.figure(Figure::MonthEnergyPerKwp), "    2.00 kWh");
+    EXPECT_EQ(sink.figure(Figure::MonthMoney), "<unset>");
 }
 
 TEST_F(EvaluationTest, PlantPowerOfZeroIsAFloatingPointFault) {

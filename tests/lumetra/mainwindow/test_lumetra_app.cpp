@@ -58,8 +58,8 @@ TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
     EXPECT_FALSE(lumetra.statistics()->isVisible());
     EXPECT_EQ(lumetra.context().yields.count(), 2);
     EXPECT_EQ(lumetra.context().dirs.data, dir.path() + "/DATA");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "   14.50 kWh");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label11), "    4.00 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "   14.50 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::SelectedDayEnergy), "    4.00 kWh");
     EXPECT_EQ(lumetra.mainWindow()->chart()->Items(1).Value(),
               static_cast<int>(150.0 / (0.00833 * 1000 / 31) * 10.5));
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
@@ -83,9 +83,9 @@ TEST_F(LumetraAppTest, WithoutYieldFileEveryFigureIsZero) {
     LumetraApp lumetra;
     lumetra.start();
     EXPECT_EQ(lumetra.context().yields.count(), 0);
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "    0.00 kWh");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label27), "      0.00 Euro");
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label41), "    0.00 kg");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "    0.00 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::TotalMoney), "      0.00 Euro");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::TotalCo2), "    0.00 kg");
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
 }
 
@@ -100,7 +100,7 @@ TEST_F(LumetraAppTest, BadFirstEvaluationIsShownAndStartUpGoesOn) {
     EXPECT_EQ(shown.icon, ShownMessage::Icon::Error);
     ASSERT_NE(lumetra.statistics(), nullptr);
     EXPECT_TRUE(lumetra.mainWindow()->isVisible());
-    EXPECT_EQ(lumetra.statistics()->figureText(Figure::Label4), "0 kWh");
+    EXPECT_EQ(lumetra.statistics()->figureText(Figure::MonthEnergy), "0 kWh");
     EXPECT_TRUE(lumetra.mainWindow()->findChild<QPushButton*>("StatistikButton")->isEnabled());
 }
 
@@ -132,6 +132,23 @@ TEST_F(LumetraAppTest, EveryWindowIsCreatedOnceAndOpenedByItsButton) {
     EXPECT_TRUE(lumetra.datePicker()->isVisible());
     EXPECT_EQ(lumetra.context().datePickerPurpose, "Tagesdatum");
     EXPECT_TRUE(Dialogs::shownMessages().isEmpty());
+}
+
+TEST_F(LumetraAppTest, AFailedBackupOnCloseIsShownOnceAndKeepsTheProgramOpen) {
+    dir.write("DATA/DATEN.DAT", "20240502;02.05.2024;10,5\r\n");
+    LumetraApp lumetra;
+    lumetra.start();
+    lumetra.context().autoBackup = true;
+    dir.mkdir("sicherung/DATEN.DAT");  // a folder where the copy should go
+    lumetra.context().dirs.backup = dir.file("sicherung");
+    EXPECT_FALSE(lumetra.mainWindow()->close());
+    ASSERT_EQ(Dialogs::shownMessages().size(), 1);
+    EXPECT_EQ(Dialogs::shownMessages().front().caption, "Lumetra - Lumetrascope");
+    EXPECT_TRUE(lumetra.mainWindow()->isVisible());
+
+    lumetra.context().autoBackup = false;
+    EXPECT_TRUE(lumetra.mainWindow()->close());
+    EXPECT_EQ(Dialogs::shownMessages().size(), 1);
 }
 
 }  // namespace

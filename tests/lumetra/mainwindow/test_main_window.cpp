@@ -48,8 +48,8 @@ protected:
                                   ";" + energy);
     }
     // Marks a figure so that a following evaluation shows itself by rewriting it.
-    void markFigures() { statistics->setFigure(Figure::Label17, "-"); }
-    bool evaluated() const { return statistics->figureText(Figure::Label17) != "-"; }
+    void markFigures() { statistics->setFigure(Figure::YearEnergyAverage, "-"); }
+    bool evaluated() const { return statistics->figureText(Figure::YearEnergyAverage) != "-"; }
 
     RecordingReporter reporter;
     AppContext context;
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, StartsOnTodaysMonthWithTheLineAt1000PerKwp) {
     EXPECT_TRUE(find("Label15")->isVisibleTo(window.get()));
     EXPECT_TRUE(find("Label28")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("Label2")->isVisibleTo(window.get()));
-    EXPECT_EQ(context.dirs.data, context.dirs.working + "/DATA");
+    EXPECT_EQ(context.dirs.data, context.dirs.working / "DATA");
     EXPECT_EQ(context.main, window.get());
     EXPECT_TRUE(reporter.errors.empty());
 }
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, BadLineIsReportedAndTheWindowGoesOn) {
     context.yields.remove(1);
     click("MonatButton");
     EXPECT_EQ(reporter.errors.size(), 2u);
-    EXPECT_EQ(statistics->figureText(Figure::Label4), "    4.00 kWh");
+    EXPECT_EQ(statistics->figureText(Figure::MonthEnergy), "    4.00 kWh");
 }
 
 TEST_F(MainWindowTest, OpeningOtherWindows) {
@@ -275,8 +275,8 @@ TEST_F(MainWindowTest, PickedDateInAnotherMonthShowsItsYield) {
     window->WeiterBerechnung();
     EXPECT_EQ(text("Label1"), "24.12.2023");
     EXPECT_EQ(text("Label14"), "Mai");
-    EXPECT_EQ(statistics->figureText(Figure::Label11), "    7.50 kWh");
-    EXPECT_EQ(statistics->figureText(Figure::Label22), "am: 24.12.2023");
+    EXPECT_EQ(statistics->figureText(Figure::SelectedDayEnergy), "    7.50 kWh");
+    EXPECT_EQ(statistics->figureText(Figure::SelectedDate), "am: 24.12.2023");
 }
 
 TEST_F(MainWindowTest, CloseRunsTheHandlerAndStaysOpenWhenItFails) {

@@ -40,9 +40,12 @@ protected:
         ctx.evaluation.selectedYear = 2008;
         window = std::make_unique<PrintPreviewWindow>(ctx);
     }
-    ~PreviewFixture() override { Dialogs::setTestMode(false); }
 
     std::vector<std::string> errors() const { return reporter.errors; }
+    // A handler as its button runs it: through the error path.
+    void run(void (PrintPreviewWindow::*handler)()) {
+        guarded([&] { (window.get()->*handler)(); });
+    }
 
     TempDir data;
     AppContext ctx;

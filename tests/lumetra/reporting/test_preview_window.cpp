@@ -7,6 +7,7 @@
 
 #include "PreviewFixture.h"
 #include "reporting/ReportFiles.h"
+#include "support/Screenshot.h"
 
 namespace lumetra {
 namespace {
@@ -95,7 +96,7 @@ TEST_F(PreviewWindow, SaveThenOpenGivesTheSameLinesAndPages) {
     const QString printedBefore = printedText();
 
     Dialogs::setNextFileName(fromCp1252(data.file("bericht")));
-    window->saveClick();
+    run(&PrintPreviewWindow::saveClick);
     EXPECT_EQ(Dialogs::lastTitle(), "Statistik speichern");
     EXPECT_EQ(Dialogs::lastDirectory(), fromCp1252(data.path()));
     EXPECT_TRUE(Dialogs::lastFilter().startsWith("PV-Statistik (*.PVS"));
@@ -103,7 +104,7 @@ TEST_F(PreviewWindow, SaveThenOpenGivesTheSameLinesAndPages) {
 
     window->showReport(demoReportInput("Februar", "2009"));
     Dialogs::setNextFileName(fromCp1252(data.file("bericht.PVS")));
-    window->openClick();
+    run(&PrintPreviewWindow::openClick);
     EXPECT_EQ(Dialogs::lastTitle(), QString::fromUtf8("Statistik öffnen"));
     EXPECT_EQ(window->document().lines, lines);
     EXPECT_EQ(window->document().header.right, "Februar 2009");  // the header stays
@@ -116,7 +117,7 @@ TEST_F(PreviewWindow, SaveThenOpenGivesTheSameLinesAndPages) {
 TEST_F(PreviewWindow, OpensPlainTextAsLines) {
     data.write("notiz.PVS", "eins\r\n  zwei\r\n");
     Dialogs::setNextFileName(fromCp1252(data.file("notiz.PVS")));
-    window->openClick();
+    run(&PrintPreviewWindow::openClick);
     EXPECT_EQ(window->document().lines, (std::vector<std::string>{"eins", "  zwei"}));
     EXPECT_EQ(window->pageCount(), 1);
 }
@@ -146,7 +147,7 @@ TEST_F(PreviewWindow, FailedOpenKeepsTheDocumentAndThePages) {
         const int pages = window->pageCount();
         reporter.errors.clear();
         Dialogs::setNextFileName(fromCp1252(data.file(c.file)));
-        window->openClick();
+        run(&PrintPreviewWindow::openClick);
         EXPECT_EQ(errors(), std::vector<std::string>{c.error});
         EXPECT_EQ(window->document().lines, lines) << c.file;
         EXPECT_EQ(window->pageCount(), pages) << c.file;
@@ -158,7 +159,7 @@ TEST_F(PreviewWindow, FailedSaveKeepsTheDocument) {
     const auto lines = window->document().lines;
     const std::string path = data.file("fehlt/bericht.PVS");
     Dialogs::setNextFileName(fromCp1252(path));
-    window->saveClick();
+    run(&PrintPreviewWindow::saveClick);
     EXPECT_EQ(errors(), std::vector<std::string>{"Datei " + path + " kann nicht erstellt werden."});
     EXPECT_EQ(window->document().lines, lines);
 }
@@ -166,8 +167,8 @@ TEST_F(PreviewWindow, FailedSaveKeepsTheDocument) {
 TEST_F(PreviewWindow, CancelledDialogsChangeNothing) {
     window->showReport(demoReportInput());
     const auto lines = window->document().lines;
-    window->saveClick();
-    window->openClick();
+    run(&PrintPreviewWindow::saveClick);
+    run(&PrintPreviewWindow::openClick);
     EXPECT_EQ(window->document().lines, lines);
     EXPECT_TRUE(errors().empty());
 }
@@ -175,7 +176,7 @@ TEST_F(PreviewWindow, CancelledDialogsChangeNothing) {
 TEST_F(PreviewWindow, PrintWithoutPrinterSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
     window->showReport(demoReportInput());
-    window->printClick();
+    run(&PrintPreviewWindow::printClick);
     EXPECT_EQ(errors(), std::vector<std::string>{"Unable to print... No Printer available."});
 }
 
@@ -188,10 +189,10 @@ TEST_F(PreviewWindow, AbbruchHidesAndKeepsTheDocument) {
 
 TEST_F(PreviewWindow, PageViewShowsThePage) {
     window->showReport(demoReportInput());
-    for (int i = 0; i < 3; ++i) window->zoomInClick();
+    for (int i = 0; i < 3; ++i) run(&PrintPreviewWindow::zoomInClick);
     QCoreApplication::processEvents();
     const QImage shot = window->grab().toImage();
-    if (qEnvironmentVariableIsSet("LUMETRA_SCREENSHOTS")) shot.save("/tmp/lumetra_preview.png");
+    test::saveScreenshot(shot, "lumetra_preview.png");
     // Some dark text and some white paper below the button bar.
     int dark = 0, white = 0;
     for (int y = 60; y < shot.height(); y += 2)

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <cstdlib>
 #include <memory>
 
 #include "base/ErrorReporter.h"
@@ -13,6 +13,7 @@
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
 #include "support/QtApp.h"
+#include "support/Screenshot.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 
@@ -28,7 +29,6 @@ protected:
         context.dirs = {dir.path(), dir.file("DATA"), dir.path(), dir.path()};
         context.main = &main;
     }
-    ~WindowTest() override { Dialogs::setTestMode(false); }
 
     void create() {
         settings = std::make_unique<SettingsDialog>(context);
@@ -44,11 +44,23 @@ protected:
         QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
     }
     QLineEdit* field(QWidget* window, const char* name) { return control<QLineEdit>(window, name); }
-    // Saves a picture of the window when LUMETRA_SCREENSHOTS names a directory.
-    void screenshot(QWidget* window, const char* file) {
-        if (const char* target = std::getenv("LUMETRA_SCREENSHOTS"))
-            window->grab().save(QString(target) + "/" + file);
+    // The window as it paints, with a copy for LUMETRA_SCREENSHOT_DIR.
+    QImage picture(QWidget* window, const char* file) {
+        window->show();
+        QApplication::processEvents();
+        const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        saveScreenshot(shot, file);
+        return shot;
     }
+    template <typename Keep>
+    static int countPixels(const QImage& shot, const QRect& area, Keep keep) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) n += keep(shot.pixel(x, y)) ? 1 : 0;
+        return n;
+    }
+    static bool dark(QRgb p) { return qGray(p) < 128; }
+    static bool light(QRgb p) { return qGray(p) > 200; }
 
     TempDir dir;
     RecordingMain main;

@@ -176,11 +176,45 @@ TEST_F(UploadTest, NothingWithoutTheFileOrTheDirectories) {
     EXPECT_EQ(entries(dir.file("WWW")), std::vector<std::string>{});
 }
 
+TEST_F(UploadTest, SmaNumberWithASlashWritesNothingOutside) {
+    // "00/../../escaped" would make the day file SMA/090305 + "00/../../escaped.suo".
+    dir.mkdir("deep/SMA/09030500");
+    dir.mkdir("deep/er/WWW/09030500");
+    dir.write("deep/escaped.suo", "geheim");
+    fields.smaDirText = dir.file("deep/SMA");
+    fields.uploadDirText = dir.file("deep/er/WWW");
+    fields.smaNumberText = "00/../../escaped";
+    EXPECT_EQ(errorOf([&] { uploadToday(fields, {}); }), "Ungültige SMA-Nummer '00/../../escaped'");
+    EXPECT_FALSE(dir.exists("deep/er/escaped.suo"));
+}
+
 TEST_F(UploadTest, UncreatableTargetIsReported) {
     dir.write("SMA/09030500.suo", "heute");
     dir.mkdir("WWW/09030500.suo");
     EXPECT_EQ(errorOf([&] { uploadToday(fields, {}); }),
               "Datei " + dir.file("WWW/09030500.suo") + " kann nicht erstellt werden");
+}
+
+// Names are what the file system holds; one outside Windows-1252 is copied like any other.
+TEST_F(TransferTest, FilesOfAnyNameAreBackedUpAndRestored) {
+    writeData();
+    const Path sun = Path(dirs.data) / "Sonne\u2600.txt", moon = Path(dirs.backup) / "Mond\u263E.txt";
+    QFile out(qtPath(sun));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("sonnig");
+    out.close();
+    dir.write("DATA/zuletzt.dat", "z");
+    AppContext context;
+    context.dirs = dirs;
+    RecordingReporter reporter;
+    EXPECT_TRUE(backupOnClose(context, {}));
+    EXPECT_EQ(reporter.errors, std::vector<std::string>{});
+    EXPECT_EQ(readFile(Path(dirs.backup) / sun.filename()), "sonnig");
+    EXPECT_EQ(dir.read("BACKUP/zuletzt.dat"), "z");
+
+    std::filesystem::rename(Path(dirs.backup) / sun.filename(), moon);
+    restoreData(dirs, {});
+    EXPECT_EQ(readFile(Path(dirs.data) / moon.filename()), "sonnig");
 }
 
 TEST_F(TransferTest, CloseRunsTheBackupOnlyWhenAskedAndFailsTheClose) {

@@ -150,12 +150,17 @@ TEST_F(LocationEditorTest, ManyRowsShowThroughTheModel) {
     EXPECT_TRUE(reporter.errors.empty());
 }
 
-TEST_F(LocationEditorTest, Screenshot) {
+TEST_F(LocationEditorTest, PictureShowsWhiteRowsOnBlackAndTheCopiedRow) {
     dir.write("DATA/GLOBAL.DAT", kBerlin + "\r\n" + kBonn + "\r\n");
     create();
     editor->ListDblClick(0);
-    editor->show();
-    screenshot(editor.get(), "location_editor.png");
+    const QImage shot = picture(editor.get(), "location_editor.png");
+
+    // The list panel (8, 192): black below the rows, "Bonn" white in the second row.
+    EXPECT_EQ(shot.pixel(300, 300), qRgb(0, 0, 0));
+    EXPECT_GT(countPixels(shot, QRect(10, 210, 50, 16), light), 10);
+    // The double click copied "Berlin" into the name field (64, 40).
+    EXPECT_GT(countPixels(shot, QRect(66, 43, 40, 14), dark), 10);
 }
 
 }  // namespace

@@ -28,13 +28,13 @@ TEST_F(SettingsDialogTest, InitialContentsWithoutSettingsFile) {
                                                       {"forecastField", "0"},
                                                       {"co2Field", "0,662"},
                                                       {"pacMaxField", "5000"},
-                                                      {"dataDirField", fromCp1252(context.dirs.data)},
+                                                      {"dataDirField", qtPath(context.dirs.data)},
                                                       {"smaDirField", ""},
                                                       {"smaNumberField", "00"},
                                                       {"archiveDirField", ""},
                                                       {"backupDirField", ""},
                                                       {"mailField", ""},
-                                                      {"uploadDirField", fromCp1252(context.dirs.data)}};
+                                                      {"uploadDirField", qtPath(context.dirs.data)}};
     for (const auto& [name, text] : fields) EXPECT_EQ(field(settings.get(), name)->text(), text) << name;
     EXPECT_TRUE(box("inactiveChartBox")->isChecked());
     EXPECT_TRUE(box("autoBackupBox")->isChecked());
@@ -122,7 +122,7 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
         const char* button;
         const char* field;
         QString title;
-        std::string Directories::*inUse;  // nullptr: read from the field
+        Path Directories::*inUse;  // nullptr: read from the field
     };
     const Case cases[] = {
         {"dataDirFieldButton", "dataDirField", "Datenverzeichnis wählen", &Directories::data},
@@ -144,12 +144,12 @@ TEST_F(SettingsDialogTest, FolderButtonsWithTheirTitles) {
         click(settings.get(), c.button);
         EXPECT_EQ(field(settings.get(), c.field)->text(), fromCp1252(chosen));
         if (c.inUse) {
-            EXPECT_EQ(context.dirs.*c.inUse, chosen) << c.field;
+            EXPECT_EQ(context.dirs.*c.inUse, pathFromText(chosen)) << c.field;
         }
     }
     click(settings.get(), "cancelButton");
     EXPECT_FALSE(dir.exists("LUMETRA.INI"));
-    EXPECT_EQ(context.settings->uploadDir(), "/gewählt/uploadDirField");
+    EXPECT_EQ(context.settings->uploadDir(), pathFromText("/gewählt/uploadDirField"));
 }
 
 TEST_F(SettingsDialogTest, TypingALocationTakesItOverLetterByLetter) {
@@ -221,12 +221,19 @@ TEST_F(SettingsDialogTest, BackupRestoreAndUploadButtons) {
     EXPECT_TRUE(reporter.errors.empty());
 }
 
-TEST_F(SettingsDialogTest, Screenshot) {
+TEST_F(SettingsDialogTest, PictureShowsNumbersRightAlignedAndBothSeparators) {
     dir.write("DATA/GLOBAL.DAT", kBerlin);
     dir.write("LUMETRA.INI", "[SET]\r\nSTANDORT=Berlin\r\nKWP=4,32\r\n");
     create();
-    settings->show();
-    screenshot(settings.get(), "settings_dialog.png");
+    const QImage shot = picture(settings.get(), "settings_dialog.png");
+
+    // "4,32" at the right end of the KWp field (80, 8, 41 wide), its left side blank.
+    EXPECT_EQ(countPixels(shot, QRect(83, 12, 12, 14), dark), 0);
+    EXPECT_GT(countPixels(shot, QRect(100, 12, 18, 14), dark), 10);
+    // The sunken lines at 138 and 348 stand out from the window around them.
+    const QRgb window = shot.pixel(300, 130);
+    for (int top : {138, 348})
+        EXPECT_GT(countPixels(shot, QRect(300, top, 1, 3), [&](QRgb p) { return p != window; }), 0) << top;
 }
 
 }  // namespace
