@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/deps.sh
+./scripts/deps.sh bench
 dir=${LUMETRA_BENCH_DIR:-build-bench}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMETRA_BUILD_TESTS=OFF >/dev/null
 if ! cmake --build "$dir" --parallel "$(nproc)" --target lumetra_bench >"$dir/build.log" 2>&1; then
