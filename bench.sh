@@ -36,7 +36,12 @@ BM_StartupToMainWindow|Start to main window shown, demo plant|400
 BM_Load100kStartUp|Windows created, 100,000 lines|
 BM_Load100kMonthStep|Month step in the window, 100,000 lines|
 BM_Load100kYearViewStep|Year step in the year view, 100,000 lines|
-BM_Load100kCloseWithBackup|Close with backup, 100,000 lines|'
+BM_Load100kCloseWithBackup|Close with backup, 100,000 lines|
+BM_BigEnergyFieldStartup|Start-up, DATEN.DAT with a 50 MB energy field|2000|300
+BM_BigCsvLineImport|CSV import of a 50 MB line, shown|2000|300
+BM_BigReportOpen|Preview opens a 65 MB statistics file|2000|300
+BM_BigLocationTable|Location editor on 2,000,000 rows|2000|300
+BM_BigYearList|Date picker on 2,000,000 JAHRE.DAT lines|2000|300'
 
 printf '%s\n' "$goals" | awk -F'|' -v csvfile="$csv" -v filtered="$#" '
   BEGIN {
@@ -44,6 +49,8 @@ printf '%s\n' "$goals" | awk -F'|' -v csvfile="$csv" -v filtered="$#" '
     while ((getline line < csvfile) > 0) {
       if (line !~ /^"/) continue
       n = split(line, f, ",")
+      # the big-input cases name their peak memory in the label: "peak N MB ..."
+      if (match(f[8], /peak [0-9]+ MB/)) peak[name_of(f[1])] = substr(f[8], RSTART + 5, RLENGTH - 8) + 0
       name = f[1]; gsub(/"/, "", name)
       scale = f[5] == "ns" ? 1e-6 : f[5] == "us" ? 1e-3 : f[5] == "s" ? 1e3 : 1
       ms[name] = f[3] * scale
@@ -51,18 +58,22 @@ printf '%s\n' "$goals" | awk -F'|' -v csvfile="$csv" -v filtered="$#" '
       failed[name] = (n >= 9 && f[9] == "true")
     }
     # The goal is for the wall-clock figure; the CPU time shows what other load took from it.
-    fmt = "%-44s %12s %12s %10s  %s\n"
-    printf fmt, "benchmark", "figure", "(cpu)", "goal", "met"
-    printf fmt, "---------", "------", "-----", "----", "---"
+    fmt = "%-48s %12s %12s %10s %10s %10s  %s\n"
+    printf fmt, "benchmark", "figure", "(cpu)", "goal", "peak", "goal", "met"
+    printf fmt, "---------", "------", "-----", "----", "----", "----", "---"
   }
   {
     found = ""
     for (name in ms) if (index(name, $1) == 1) found = name
     goal = $3 == "" ? "-" : "< " $3 " ms"
-    if (found == "" && filtered) { printf fmt, $2, "not run", "", goal, ""; next }
-    if (found == "" || failed[found]) { printf fmt, $2, "failed", "", goal, "NO"; bad = 1; next }
-    printf fmt, $2, show(ms[found]), (found ~ /manual_time/ ? "" : show(cpu[found])), goal,
-           ($3 == "" ? "(no goal)" : ms[found] < $3 ? "yes" : "NO")
+    mgoal = $4 == "" ? "" : "< " $4 " MB"
+    if (found == "" && filtered) { printf fmt, $2, "not run", "", goal, "", mgoal, ""; next }
+    if (found == "" || failed[found]) { printf fmt, $2, "failed", "", goal, "", mgoal, "NO"; bad = 1; next }
+    mem = (found in peak) ? sprintf("%.0f MB", peak[found]) : ""
+    met = $3 == "" ? "(no goal)" : ms[found] < $3 ? "yes" : "NO"
+    if ($4 != "" && met == "yes" && !(found in peak && peak[found] < $4)) met = "NO"
+    printf fmt, $2, show(ms[found]), (found ~ /manual_time/ ? "" : show(cpu[found])), goal, mem, mgoal, met
   }
+  function name_of(s) { gsub(/"/, "", s); return s }
   function show(v) { return v < 1 ? sprintf("%.3f ms", v) : sprintf("%.1f ms", v) }
   END { exit bad }'

@@ -18,6 +18,14 @@ std::string formatMessage(std::string_view utf8Template, std::string_view arg) {
     return text;
 }
 
+std::string quotedText(std::string_view text) {
+    constexpr std::size_t kMaxQuoted = 100;
+    if (text.size() <= kMaxQuoted) return std::string(text);
+    std::string out(text.substr(0, kMaxQuoted));
+    out.push_back('\x85');
+    return out;
+}
+
 void fail(std::string_view utf8Template, std::string_view arg) {
     throw LumetraError(formatMessage(utf8Template, arg));
 }

@@ -15,6 +15,10 @@ public:
 // `utf8Template` is a UTF-8 literal with one "%s" (or "%d"); `arg` is Windows-1252 text.
 std::string formatMessage(std::string_view utf8Template, std::string_view arg = {});
 
+// A text as a message quotes it: at most its first 100 characters, then "…" (Windows-1252).
+// A field of many megabytes would otherwise end up whole in the error dialog.
+std::string quotedText(std::string_view text);
+
 [[noreturn]] void fail(std::string_view utf8Template, std::string_view arg = {});
 
 // The runtime's messages.

@@ -56,7 +56,7 @@ double strToFloat(std::string_view text) {
         ok = expDigits > 0;
     }
     while (i < n && text[i] == ' ') ++i;
-    if (!ok || i != n) fail(msg::NotAFloat, text);
+    if (!ok || i != n) fail(msg::NotAFloat, quotedText(text));
     // Neither reads LC_NUMERIC, which Qt sets from the session: a German one made plain strtod
     // stop at the ".". from_chars is also far quicker, and the evaluation parses every line on
     // every run; strtod_l decides what is out of range (overflow fails, underflow gives 0).
@@ -67,7 +67,7 @@ double strToFloat(std::string_view text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     errno = 0;
     value = strtod_l(normal.c_str(), nullptr, cLocale);
-    if (errno == ERANGE && std::isinf(value)) fail(msg::NotAFloat, text);
+    if (errno == ERANGE && std::isinf(value)) fail(msg::NotAFloat, quotedText(text));
     return value;
 }
 
@@ -98,12 +98,12 @@ int strToInt(std::string_view text) {
         value = value * base + d;
         if (value > 0x100000000LL) break;
     }
-    if (digits == 0 || i != n) fail(msg::NotAnInteger, text);
+    if (digits == 0 || i != n) fail(msg::NotAnInteger, quotedText(text));
     if (base == 16 && value <= 0xFFFFFFFFLL && !negative)
         return static_cast<int>(static_cast<unsigned int>(value));  // hex wraps into the sign bit
     if (negative) value = -value;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        fail(msg::NotAnInteger, text);
+        fail(msg::NotAnInteger, quotedText(text));
     return static_cast<int>(value);
 }
 
@@ -138,7 +138,7 @@ Date strToDate(std::string_view text, const Date& today) {
         }
     }
     while (ok && i < n && text[i] == ' ') ++i;
-    if (!ok || i != n || !isValidDate(year, month, day)) fail(msg::NotADate, text);
+    if (!ok || i != n || !isValidDate(year, month, day)) fail(msg::NotADate, quotedText(text));
     return Date{year, month, day};
 }
 

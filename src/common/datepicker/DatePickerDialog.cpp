@@ -7,6 +7,7 @@
 #include "base/Clock.h"
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "ui/TextListModel.h"
 #include "ui/WindowKit.h"
 
 namespace lumetra {
@@ -38,9 +39,7 @@ DatePickerDialog::DatePickerDialog(const Path& yearsDirectory, DatePickerTarget*
 }
 
 void DatePickerDialog::FormCreate(const Path& yearsDirectory) {
-    guarded([&] {
-        for (const std::string& year : readYearList(yearsDirectory)) yearBox_->addItem(fromCp1252(year));
-    });
+    guarded([&] { yearBox_->setModel(new TextListModel(readYearList(yearsDirectory), yearBox_)); });
     const Date& today = model_.date();
     yearBox_->setCurrentIndex(-1);
     yearBox_->setEditText(QString::number(today.year));

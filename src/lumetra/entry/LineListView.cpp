@@ -7,23 +7,8 @@
 #include <QTableView>
 
 #include "ListScroll.h"
-#include "base/Cp1252.h"
 
 namespace lumetra {
-
-int LineListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : list_.count(); }
-
-int LineListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
-
-QVariant LineListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= list_.count()) return {};
-    return fromCp1252(list_.field(index.row(), index.column()));
-}
-
-void LineListModel::reload() {
-    beginResetModel();
-    endResetModel();
-}
 
 LineListView::LineListView(QWidget* parent, const DelimitedLineList& list,
                            const std::vector<int>& columnWidths, const QString& name, const QRect& panel,

@@ -1,11 +1,11 @@
 #pragma once
 // A ';'-line list shown as columns of fields: black sunken panel, white text, 16-pixel rows,
 // no header, one selected row, and a separate scroll bar that follows the rows.
-#include <QAbstractTableModel>
 #include <QObject>
 #include <QRect>
 #include <vector>
 
+#include "LineListModel.h"
 #include "base/DelimitedLineList.h"
 
 class QFrame;
@@ -14,21 +14,6 @@ class QTableView;
 class QWidget;
 
 namespace lumetra {
-
-class LineListModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    LineListModel(const DelimitedLineList& list, int columns, QObject* parent)
-        : QAbstractTableModel(parent), list_(list), columns_(columns) {}
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    void reload();
-
-private:
-    const DelimitedLineList& list_;
-    int columns_;
-};
 
 class LineListView : public QObject {
     Q_OBJECT

@@ -5,7 +5,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <unordered_map>
 
 #include "base/Cp1252.h"
 
@@ -50,12 +52,45 @@ QString expandTabs(QString text) {
     return out;
 }
 
-void wrapInto(std::vector<QString>& out, const QString& line, const QFontMetricsF& metrics, double width) {
+// Character advances of the text font, looked up once each: measuring strings shapes them,
+// which for a long report cost far more than the page layout itself. The report font has no
+// kerning, so a prefix is as wide as the sum of its characters.
+class Advances {
+public:
+    explicit Advances(const QFontMetricsF& metrics) : metrics_(metrics) { latin1_.fill(-1); }
+    double of(QChar c) {
+        if (c.unicode() < latin1_.size()) {
+            double& known = latin1_[c.unicode()];
+            if (known < 0) known = metrics_.horizontalAdvance(c);
+            return known;
+        }
+        auto found = others_.find(c.unicode());
+        if (found == others_.end()) found = others_.emplace(c.unicode(), metrics_.horizontalAdvance(c)).first;
+        return found->second;
+    }
+
+private:
+    const QFontMetricsF& metrics_;
+    std::array<double, 256> latin1_{};
+    std::unordered_map<char16_t, double> others_;
+};
+
+// The longest prefix of `text` that fits `width`, measured only as far as it fits.
+qsizetype fittingPrefix(QStringView text, Advances& advances, double width) {
+    double used = 0;
+    qsizetype fits = 0;
+    while (fits < text.size()) {
+        used += advances.of(text[fits]);
+        if (used > width) break;
+        ++fits;
+    }
+    return fits;
+}
+
+void wrapInto(std::vector<QString>& out, const QString& line, Advances& advances, double width) {
     QStringView text(line);
     for (;;) {
-        qsizetype fits = 0;
-        while (fits < text.size() && metrics.horizontalAdvance(text.left(fits + 1).toString()) <= width)
-            ++fits;
+        qsizetype fits = fittingPrefix(text, advances, width);
         if (fits == text.size()) break;
         fits = std::max<qsizetype>(fits, 1);
         // Break after the last blank that leaves some text on the line, else mid-word.
@@ -120,9 +155,10 @@ std::vector<std::vector<QString>> layoutReportPages(const std::vector<std::strin
                                                     QPaintDevice* device) {
     const ReportPageGeometry g = reportPageGeometry(device);
     const QFontMetricsF metrics(textFont(), device);
+    Advances advances(metrics);
     std::vector<QString> visual;
     for (const std::string& line : lines)
-        wrapInto(visual, expandTabs(fromCp1252(line)), metrics, g.text.width());
+        wrapInto(visual, expandTabs(fromCp1252(line)), advances, g.text.width());
 
     std::vector<std::vector<QString>> pages;
     for (std::size_t i = 0; i < visual.size(); i += static_cast<std::size_t>(g.linesPerPage)) {

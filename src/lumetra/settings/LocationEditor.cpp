@@ -4,10 +4,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "base/Cp1252.h"
 #include "base/ErrorReporter.h"
+#include "settings/LocationTableModel.h"
 #include "settings/PvgisReader.h"
 #include "settings/SettingsDialog.h"
 #include "ui/Dialogs.h"
@@ -94,8 +95,10 @@ void LocationEditor::buildList() {
     black.setColor(QPalette::Text, Qt::white);
     panel->setPalette(black);
 
-    list_ = new QTableWidget(0, kLocationFieldCount, panel);
+    model_ = new LocationTableModel(table_, kLocationFieldCount, this);
+    list_ = new QTableView(panel);
     list_->setObjectName("locationList");
+    list_->setModel(model_);
     list_->setGeometry(2, 2, 633, 165);
     list_->setPalette(black);
     list_->setFrameStyle(QFrame::NoFrame);
@@ -111,8 +114,10 @@ void LocationEditor::buildList() {
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui::connectGuarded(list_, &QTableWidget::cellClicked, this, &LocationEditor::ListClick);
-    ui::connectGuarded(list_, &QTableWidget::cellDoubleClicked, this, &LocationEditor::ListDblClick);
+    ui::connectGuarded(list_, &QTableView::clicked, this,
+                       [this](const QModelIndex& index) { ListClick(index.row()); });
+    ui::connectGuarded(list_, &QTableView::doubleClicked, this,
+                       [this](const QModelIndex& index) { ListDblClick(index.row()); });
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("ScrollBar1");
@@ -120,19 +125,7 @@ void LocationEditor::buildList() {
     ui::connectGuarded(scrollBar_, &QScrollBar::valueChanged, this, &LocationEditor::ScrollBar1Change);
 }
 
-void LocationEditor::showTable() {
-    list_->setRowCount(table_.count());
-    for (int row = 0; row < table_.count(); ++row)
-        for (int c = 0; c < kLocationFieldCount; ++c) {
-            auto* item = list_->item(row, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                item->setForeground(Qt::white);
-                list_->setItem(row, c, item);
-            }
-            item->setText(fromCp1252(table_.field(row, c)));
-        }
-}
+void LocationEditor::showTable() { model_->refresh(); }
 
 void LocationEditor::updateScrollRange() { scrollBar_->setRange(0, std::max(0, table_.count() - 1)); }
 
@@ -180,7 +173,7 @@ void LocationEditor::AendernClick() {
 void LocationEditor::LoeschenClick() {
     ui::thenAlways(
         [&] {
-            const int selected = list_->selectionModel()->hasSelection() ? list_->currentRow() : -1;
+            const int selected = list_->selectionModel()->hasSelection() ? list_->currentIndex().row() : -1;
             deleteLocation(table_, selected, settings_, context_.dirs.data);
             updateScrollRange();
         },
@@ -200,7 +193,7 @@ void LocationEditor::PvgisClick() {
 }
 
 void LocationEditor::ScrollBar1Change(int value) {
-    if (value >= 0 && value < list_->rowCount()) list_->selectRow(value);
+    if (value >= 0 && value < model_->rowCount()) list_->selectRow(value);
 }
 
 }  // namespace lumetra

@@ -10,10 +10,11 @@
 
 class QLineEdit;
 class QScrollBar;
-class QTableWidget;
+class QTableView;
 
 namespace lumetra {
 
+class LocationTableModel;
 class SettingsDialog;
 
 class LocationEditor : public ui::FixedWindow {
@@ -48,7 +49,8 @@ private:
     DelimitedLineList table_{DelimitedLineList::Order::Unsorted};
     int rememberedRow_ = 0;
     std::array<QLineEdit*, kLocationFieldCount> fields_{};  // name, twelve months, yearly yield
-    QTableWidget* list_ = nullptr;
+    LocationTableModel* model_ = nullptr;
+    QTableView* list_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
 #include "ui/Dialogs.h"
+#include "ui/TextListModel.h"
 #include "ui/WindowKit.h"
 
 namespace lumetra {
@@ -186,8 +187,7 @@ void SettingsDialog::setChecked(SettingsSwitch sw, bool on) { boxes_[index(sw)]-
 void SettingsDialog::setLocationNames(const std::vector<std::string>& names) {
     settingLocationQuietly_ = true;
     const QString text = locationField_->currentText();
-    locationField_->clear();
-    for (const auto& name : names) locationField_->addItem(fromCp1252(name));
+    locationField_->setModel(new TextListModel(names, locationField_));
     locationField_->setEditText(text);
     settingLocationQuietly_ = false;
 }

@@ -12,6 +12,7 @@
 #include "datepicker/MonthCalendar.h"
 #include "support/QtApp.h"
 #include "support/TempDir.h"
+#include "ui/TextListModel.h"
 
 using namespace lumetra;
 
@@ -82,6 +83,25 @@ TEST_F(DatePickerTest, YearsFileReplacesTheList) {
         EXPECT_EQ(shown, c.years);
         EXPECT_EQ(yearBox()->currentText(), "2009");
     }
+}
+
+// A long JAHRE.DAT is held as its lines, not as one combo item each; choosing from it and
+// typing still set the calendar's year.
+TEST_F(DatePickerTest, LongYearsFileKeepsTheListAndItsUse) {
+    constexpr int kLines = 200000;
+    std::string bytes;
+    for (int i = 0; i < kLines; ++i) bytes += std::to_string(1900 + i % 125) + "\r\n";
+    dir.write("JAHRE.DAT", bytes);
+    makeDialog();
+    ASSERT_EQ(yearBox()->count(), kLines);
+    EXPECT_NE(qobject_cast<TextListModel*>(yearBox()->model()), nullptr);
+    EXPECT_EQ(yearBox()->itemText(kLines - 1), QString::number(1900 + (kLines - 1) % 125));
+    EXPECT_EQ(yearBox()->currentText(), "2009");
+    yearBox()->setCurrentIndex(kLines - 1);
+    EXPECT_EQ(dialog_->model().date().year, 1900 + (kLines - 1) % 125);
+    yearBox()->setEditText("2011");
+    EXPECT_EQ(dialog_->model().date().year, 2011);
+    EXPECT_TRUE(reporter.errors.empty());
 }
 
 TEST_F(DatePickerTest, TypingAYearPassesThroughItsPrefixes) {

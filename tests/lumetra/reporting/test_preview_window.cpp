@@ -122,6 +122,17 @@ TEST_F(PreviewWindow, OpensPlainTextAsLines) {
     EXPECT_EQ(window->pageCount(), 1);
 }
 
+TEST_F(PreviewWindow, OpensAFileOfOneMegabyteLine) {
+    std::string line;
+    while (line.size() < (1u << 20)) line += "Tag " + std::to_string(line.size() % 31) + ": 12,5 kWh ";
+    data.write("lang.PVS", line + "\r\n");
+    Dialogs::setNextFileName(fromCp1252(data.file("lang.PVS")));
+    window->openClick();
+    EXPECT_EQ(window->document().lines.size(), 1u);
+    EXPECT_GT(window->pageCount(), 100);  // about 87 characters a line, some 60 lines a page
+    EXPECT_TRUE(errors().empty());
+}
+
 TEST_F(PreviewWindow, FailedOpenKeepsTheDocumentAndThePages) {
     data.write("kaputt.PVS", "{\\rtf1\\ansi {\\b abc}");
     struct Case {

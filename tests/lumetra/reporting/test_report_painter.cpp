@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPdfWriter>
 #include <QProcess>
@@ -131,6 +133,35 @@ TEST(ReportPainter, ImagePageWithMarginGuides) {
     EXPECT_TRUE(anyDark(image, QRect(48, int(g.text.top()), 200, int(g.lineSpacing))));
     EXPECT_FALSE(anyDark(image, QRect(0, 0, 47, 1123)));  // nothing in the left margin
     EXPECT_FALSE(anyDark(image, QRect(48, int(g.text.top() + 40 * g.lineSpacing), 700, 100)));
+}
+
+// A line of a megabyte lays out on pages in one pass: every page full but the last, no visual
+// line wider than the text area, and nothing lost but the blanks the lines broke at.
+TEST(ReportPainter, MegabyteLineLaysOutOnPages) {
+    std::string line;
+    while (line.size() < (1u << 20)) line += "Ertrag " + std::to_string(line.size() % 997) + " kWh ";
+    QImage image = a4Image();
+    const ReportPageGeometry g = reportPageGeometry(&image);
+    const auto pages = layoutReportPages({line, "Ende"}, &image);
+    ASSERT_GT(pages.size(), 100u);
+    QString joined;
+    std::size_t visual = 0;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p + 1 < pages.size()) {
+            EXPECT_EQ(pages[p].size(), static_cast<std::size_t>(g.linesPerPage));
+        }
+        for (const QString& text : pages[p]) joined += text + u' ';
+        visual += pages[p].size();
+    }
+    const QFontMetricsF metrics(QFont("Courier New", 10), &image);
+    for (std::size_t i : {std::size_t{0}, visual / 2, visual - 3}) {
+        const QString& text =
+            pages[i / static_cast<std::size_t>(g.linesPerPage)][i % static_cast<std::size_t>(g.linesPerPage)];
+        EXPECT_LE(metrics.horizontalAdvance(text), g.text.width()) << i;
+        EXPECT_GT(text.size(), 60) << i;  // about 87 fit; a break at a blank costs a word at most
+    }
+    EXPECT_EQ(pages.back().back(), "Ende");
+    EXPECT_EQ(joined.simplified(), (QString::fromLatin1(line) + " Ende").simplified());
 }
 
 TEST(ReportPainter, EmptyDocumentAndTinyDeviceStillGiveAPage) {

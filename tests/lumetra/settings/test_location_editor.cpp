@@ -1,6 +1,6 @@
 #include <QComboBox>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "lumetra/settings/WindowFixture.h"
 
@@ -13,7 +13,9 @@ const std::string kBonn = "Bonn;2;2;2;2;2;2;2;2;2;2;2;2;700";
 
 class LocationEditorTest : public test::WindowTest {
 protected:
-    QTableWidget* list() { return control<QTableWidget>(editor.get(), "locationList"); }
+    QTableView* list() { return control<QTableView>(editor.get(), "locationList"); }
+    int rows() { return list()->model()->rowCount(); }
+    QString cell(int row, int column) { return list()->model()->index(row, column).data().toString(); }
     QComboBox* location() { return control<QComboBox>(settings.get(), "locationField"); }
     void fill(const QString& name, const QString& month, const QString& yield) {
         field(editor.get(), "nameField")->setText(name);
@@ -34,10 +36,10 @@ TEST_F(LocationEditorTest, WindowAndList) {
     EXPECT_EQ(editor->objectName(), "TForm3");
     EXPECT_EQ(editor->windowTitle(), "Lumetra - Globalstrahlung");
     EXPECT_EQ(editor->size(), QSize(670, 368));
-    ASSERT_EQ(list()->rowCount(), 2);
-    EXPECT_EQ(list()->columnCount(), 14);
-    EXPECT_EQ(list()->item(0, 6)->text(), "14,9");
-    EXPECT_EQ(list()->item(1, 0)->text(), "Bonn");
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ(list()->model()->columnCount(), 14);
+    EXPECT_EQ(cell(0, 6), "14,9");
+    EXPECT_EQ(cell(1, 0), "Bonn");
     EXPECT_EQ(list()->columnWidth(0), 150);
     EXPECT_EQ(list()->columnWidth(13), 50);
     EXPECT_EQ(field(editor.get(), "monthField3")->text(), "0");
@@ -59,7 +61,7 @@ TEST_F(LocationEditorTest, AddWithoutFileCreatesItAndRefillsTheSettingsList) {
     EXPECT_EQ(field(editor.get(), "nameField")->text(), "");
     EXPECT_EQ(field(editor.get(), "monthField12")->text(), "0");
     EXPECT_EQ(field(editor.get(), "yieldField")->text(), "0");
-    EXPECT_EQ(list()->rowCount(), 1);
+    EXPECT_EQ(rows(), 1);
     EXPECT_TRUE(reporter.errors.empty());
 }
 
@@ -72,7 +74,7 @@ TEST_F(LocationEditorTest, ChangeBeforeAnyClickChangesTheFirstRow) {
     EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"),
               cp1252FromUtf8("Köln;1;1;1;1;1;1;1;1;1;1;1;1;800\r\n") + kBonn + "\r\n");
     EXPECT_EQ(names(), (QStringList{"Köln", "Bonn"}));
-    EXPECT_EQ(list()->item(0, 0)->text(), "Köln");
+    EXPECT_EQ(cell(0, 0), "Köln");
     EXPECT_EQ(field(editor.get(), "nameField")->text(), "Köln");  // the fields keep their content
     // The chosen location is gone from the table, but its values stay in use.
     EXPECT_EQ(location()->currentText(), "Berlin");
@@ -101,7 +103,7 @@ TEST_F(LocationEditorTest, DeleteRemovesTheSelectedRow) {
     click(editor.get(), "deleteButton");
     EXPECT_EQ(dir.read("DATA/GLOBAL.DAT"), kBerlin + "\r\n");
     EXPECT_EQ(names(), QStringList{"Berlin"});
-    EXPECT_EQ(list()->rowCount(), 1);
+    EXPECT_EQ(rows(), 1);
     EXPECT_EQ(control<QScrollBar>(editor.get(), "ScrollBar1")->maximum(), 0);
 }
 
@@ -113,6 +115,39 @@ TEST_F(LocationEditorTest, SecondRowOfANameIsUsedAtTheNextTakeOver) {
     QTest::keyClicks(location()->lineEdit(), "Berlin");
     EXPECT_EQ(context.evaluation.monthlyPercentages[0], 5.0);
     EXPECT_EQ(context.evaluation.averageYield, 1000);
+}
+
+// A big table goes through the list's model; picking, copying, changing and deleting rows
+// work on it as on a short one, and a selection stays where it was when the table changes.
+TEST_F(LocationEditorTest, ManyRowsShowThroughTheModel) {
+    constexpr int kRows = 20000;
+    std::string table;
+    for (int row = 0; row < kRows; ++row)
+        table += "Ort " + std::to_string(row) + ";1;2;3;4;5;6;7;8;9;10;11;12;900\r\n";
+    dir.write("DATA/GLOBAL.DAT", table);
+    create();
+    ASSERT_EQ(rows(), kRows);
+    EXPECT_EQ(cell(kRows - 1, 0), QString("Ort %1").arg(kRows - 1));
+    EXPECT_EQ(list()->model()->index(7, 3).data(Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(Qt::white));
+
+    auto* scrollBar = control<QScrollBar>(editor.get(), "ScrollBar1");
+    EXPECT_EQ(scrollBar->maximum(), kRows - 1);
+    scrollBar->setValue(12345);
+    EXPECT_EQ(list()->currentIndex().row(), 12345);
+    EXPECT_EQ(list()->selectionModel()->selectedRows().size(), 1);
+
+    editor->ListDblClick(4);
+    EXPECT_EQ(field(editor.get(), "nameField")->text(), "Ort 4");
+    field(editor.get(), "nameField")->setText("Neu");
+    click(editor.get(), "changeButton");
+    EXPECT_EQ(cell(4, 0), "Neu");
+    EXPECT_EQ(list()->currentIndex().row(), 4);  // picked, and kept across the change
+
+    click(editor.get(), "deleteButton");
+    EXPECT_EQ(rows(), kRows - 1);
+    EXPECT_EQ(cell(4, 0), "Ort 5");
+    EXPECT_TRUE(reporter.errors.empty());
 }
 
 TEST_F(LocationEditorTest, PictureShowsWhiteRowsOnBlackAndTheCopiedRow) {
