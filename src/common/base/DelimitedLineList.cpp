@@ -44,20 +44,51 @@ std::string withLineField(std::string_view line, int number, std::string_view te
     return out;
 }
 
-std::vector<std::string> splitLines(std::string_view bytes) {
+void LineSplitter::feed(std::string_view bytes) {
+    if (ended_) return;
     auto nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    std::vector<std::string> lines;
+    if (nul != std::string_view::npos) {
+        bytes = bytes.substr(0, nul);
+        ended_ = true;
+    }
     std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (afterCr_ && !bytes.empty()) {
+        afterCr_ = false;
+        if (bytes[0] == '\n') start = 1;
+    }
+    for (std::size_t i = start; i < bytes.size(); ++i) {
         char c = bytes[i];
         if (c != '\r' && c != '\n') continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        if (partial_.empty()) {
+            lines_.emplace_back(bytes.substr(start, i - start));
+        } else {
+            partial_.append(bytes.substr(start, i - start));
+            lines_.push_back(std::move(partial_));
+            partial_.clear();
+        }
+        if (c == '\r') {
+            if (i + 1 == bytes.size())
+                afterCr_ = true;
+            else if (bytes[i + 1] == '\n')
+                ++i;
+        }
         start = i + 1;
     }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
-    return lines;
+    partial_.append(bytes.substr(start));
+}
+
+std::vector<std::string> LineSplitter::finish() {
+    if (!partial_.empty()) lines_.push_back(std::move(partial_));
+    partial_.clear();
+    afterCr_ = false;
+    ended_ = false;
+    return std::move(lines_);
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    LineSplitter splitter;
+    splitter.feed(bytes);
+    return splitter.finish();
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -107,10 +138,17 @@ void DelimitedLineList::remove(int index) {
     lines_.erase(lines_.begin() + index);
 }
 
-void DelimitedLineList::loadFromFile(const Path& path) { loadFromBytes(readFile(path)); }
+// Split while reading, so a big file is never held whole beside its lines.
+void DelimitedLineList::loadFromFile(const Path& path) {
+    LineSplitter splitter;
+    readFileInPieces(path, [&](std::string_view piece) { splitter.feed(piece); });
+    setLines(splitter.finish());
+}
 
-void DelimitedLineList::loadFromBytes(std::string_view bytes) {
-    lines_ = splitLines(bytes);
+void DelimitedLineList::loadFromBytes(std::string_view bytes) { setLines(splitLines(bytes)); }
+
+void DelimitedLineList::setLines(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
     // Same result as adding each line at its sorted place, in one pass.
     if (sorted())
         std::stable_sort(lines_.begin(), lines_.end(),

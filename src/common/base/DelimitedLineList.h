@@ -16,6 +16,19 @@ std::string withLineField(std::string_view line, int number, std::string_view te
 
 // CR LF, lone CR and lone LF end a line; a NUL ends the text; a final line end adds no line.
 std::vector<std::string> splitLines(std::string_view bytes);
+
+// splitLines over text that comes in pieces (a line may span pieces).
+class LineSplitter {
+public:
+    void feed(std::string_view bytes);
+    std::vector<std::string> finish();
+
+private:
+    std::vector<std::string> lines_;
+    std::string partial_;
+    bool afterCr_ = false;
+    bool ended_ = false;
+};
 // Every line followed by CR LF.
 std::string joinLines(const std::vector<std::string>& lines);
 
@@ -49,6 +62,7 @@ public:
 
 private:
     void checkIndex(int index) const;
+    void setLines(std::vector<std::string> lines);
 
     Order order_;
     std::vector<std::string> lines_;

@@ -135,6 +135,13 @@ std::string readFile(const Path& path) {
     return bytes;
 }
 
+void readFileInPieces(const Path& path, const std::function<void(std::string_view)>& piece) {
+    ReadHandle in(path);
+    std::string chunk(1 << 20, '\0');
+    while (const std::size_t n = in.read(chunk.data(), chunk.size()))
+        piece(std::string_view(chunk.data(), n));
+}
+
 SafeFileWriter::SafeFileWriter(Path target) : target_(std::move(target)) {
     struct stat st {};
     // A directory in the way would otherwise fail only at the rename, after all the writing.

@@ -18,6 +18,7 @@
 #include <QString>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ bool dirExists(const Path& path);
 // never end). readFileIfExists returns nullopt when there is nothing at the path.
 std::optional<std::string> readFileIfExists(const Path& path);
 std::string readFile(const Path& path);
+// As readFile, handing the bytes over piece by piece instead of holding them all.
+void readFileInPieces(const Path& path, const std::function<void(std::string_view)>& piece);
 
 void saveFileSafely(const Path& path, std::string_view bytes);
 // Reads `source` as readFile does ("... kann nicht geöffnet werden") and saves it at

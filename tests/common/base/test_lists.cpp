@@ -55,8 +55,18 @@ TEST(LineSplitting, LineEndsAndNul) {
         {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
         {"", {}},
         {"\r\n", {""}},
+        {"ab\r\ncd\r", {"ab", "cd"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
+    for (const auto& c : cases) {
+        EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes;
+        // Read in pieces, a cut may fall inside a CR LF or a line.
+        for (std::size_t cut = 0; cut <= c.bytes.size(); ++cut) {
+            LineSplitter splitter;
+            splitter.feed(std::string_view(c.bytes).substr(0, cut));
+            splitter.feed(std::string_view(c.bytes).substr(cut));
+            EXPECT_EQ(splitter.finish(), c.lines) << c.bytes << " cut at " << cut;
+        }
+    }
     EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
