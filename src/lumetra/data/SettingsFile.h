@@ -42,7 +42,7 @@ public:
     virtual void setText(SettingsField field, const std::string& text) = 0;
     virtual bool checked(SettingsSwitch sw) const = 0;
     virtual void setChecked(SettingsSwitch sw, bool on) = 0;
-    virtual void setLocationNames(const std::vector<std::string>& names) = 0;
+    virtual void setLocationNames(std::vector<std::string> names) = 0;
 };
 
 // The settings file of the working directory (an existing one is found whatever its case).

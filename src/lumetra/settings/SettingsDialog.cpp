@@ -184,10 +184,10 @@ bool SettingsDialog::checked(SettingsSwitch sw) const { return boxes_[index(sw)]
 
 void SettingsDialog::setChecked(SettingsSwitch sw, bool on) { boxes_[index(sw)]->setChecked(on); }
 
-void SettingsDialog::setLocationNames(const std::vector<std::string>& names) {
+void SettingsDialog::setLocationNames(std::vector<std::string> names) {
     settingLocationQuietly_ = true;
     const QString text = locationField_->currentText();
-    locationField_->setModel(new TextListModel(names, locationField_));
+    locationField_->setModel(new TextListModel(std::move(names), locationField_));
     locationField_->setEditText(text);
     settingLocationQuietly_ = false;
 }

@@ -27,7 +27,7 @@ struct FakeForm : SettingsForm {
     void setText(SettingsField f, const std::string& t) override { texts[f] = t; }
     bool checked(SettingsSwitch s) const override { return boxes.at(s); }
     void setChecked(SettingsSwitch s, bool on) override { boxes[s] = on; }
-    void setLocationNames(const std::vector<std::string>& n) override { names = n; }
+    void setLocationNames(std::vector<std::string> n) override { names = std::move(n); }
 };
 
 struct RecordingMain : MainWindowActions {
