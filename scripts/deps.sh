@@ -17,7 +17,8 @@ runtime=(qt6-qpa-plugins fonts-liberation2 xdg-utils)
 # nginx starts a system service on port 80 when installed; only the web viewer's demo and
 # its tests use it, from a scratch prefix of their own.
 web=(nginx)
-tests=(libgtest-dev libgmock-dev clang-format poppler-utils desktop-file-utils appstream
+# fonts-dejavu-core: the default face of the windows that keep the desktop font (window pictures).
+tests=(libgtest-dev libgmock-dev clang-format poppler-utils desktop-file-utils appstream fonts-dejavu-core
        xvfb xdotool dpkg-dev lintian)
 package=(dpkg-dev lintian)
 screenshot=(xvfb xdotool imagemagick)
