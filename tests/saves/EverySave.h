@@ -139,7 +139,7 @@ inline std::vector<SaveCase> everySave() {
          {"DATA/GLOBAL.DAT"},
          false,
          [](const Plant& p) {
-             DelimitedLineList table(DelimitedLineList::Order::Unsorted);
+             LocationTable table;
              reloadLocations(table, p.root / "DATA");
              FakeForm form;
              LocationFields fields;

@@ -3,8 +3,8 @@
 // location table; its creation is the table's load at start-up and the first take-over.
 #include <array>
 
-#include "base/DelimitedLineList.h"
 #include "data/AppContext.h"
+#include "data/LocationTable.h"
 #include "settings/Locations.h"
 #include "ui/FixedWindow.h"
 
@@ -23,7 +23,7 @@ public:
     // Registers itself with the settings dialog, which must exist already.
     LocationEditor(AppContext& context, SettingsDialog& settings, QWidget* parent = nullptr);
 
-    const DelimitedLineList& table() const { return table_; }
+    const LocationTable& table() const { return table_; }
     // Loads GLOBAL.DAT again when it exists and shows it.
     void reloadTable();
     int rememberedRow() const { return rememberedRow_; }
@@ -46,7 +46,7 @@ private:
 
     AppContext& context_;
     SettingsDialog& settings_;
-    DelimitedLineList table_{DelimitedLineList::Order::Unsorted};
+    LocationTable table_;
     int rememberedRow_ = 0;
     std::array<QLineEdit*, kLocationFieldCount> fields_{};  // name, twelve months, yearly yield
     LocationTableModel* model_ = nullptr;

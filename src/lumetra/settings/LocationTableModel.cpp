@@ -6,7 +6,7 @@
 
 namespace lumetra {
 
-LocationTableModel::LocationTableModel(const DelimitedLineList& table, int columns, QObject* parent)
+LocationTableModel::LocationTableModel(const LocationTable& table, int columns, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(columns), rows_(table.count()) {}
 
 int LocationTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }

@@ -4,14 +4,14 @@
 // of rows costs no item per cell.
 #include <QAbstractTableModel>
 
-#include "base/DelimitedLineList.h"
+#include "data/LocationTable.h"
 
 namespace lumetra {
 
 class LocationTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    LocationTableModel(const DelimitedLineList& table, int columns, QObject* parent);
+    LocationTableModel(const LocationTable& table, int columns, QObject* parent);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -21,7 +21,7 @@ public:
     void refresh();
 
 private:
-    const DelimitedLineList& table_;
+    const LocationTable& table_;
     int columns_;
     int rows_ = 0;
 };

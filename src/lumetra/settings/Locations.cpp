@@ -5,7 +5,7 @@
 
 namespace lumetra {
 
-void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppContext& context) {
+void loadLocationsAtStartUp(LocationTable& table, SettingsForm& form, AppContext& context) {
     if (!reloadLocations(table, context.dirs.data)) table.clear();
     form.setText(SettingsField::Standort, "");
     form.setLocationNames(locationNames(table));
@@ -16,12 +16,12 @@ void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppCon
     takeOverLocation(table, form.text(SettingsField::Standort), context.evaluation);
 }
 
-void commitLocations(const DelimitedLineList& table, SettingsForm& form, const Path& dataDir) {
+void commitLocations(const LocationTable& table, SettingsForm& form, const Path& dataDir) {
     saveLocations(table, dataDir);
     form.setLocationNames(locationNames(table));
 }
 
-bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
+bool addLocation(LocationTable& table, const LocationFields& fields, SettingsForm& form,
                  const Path& dataDir) {
     if (fields[0].empty()) return false;
     std::string line = fields[0];
@@ -31,7 +31,7 @@ bool addLocation(DelimitedLineList& table, const LocationFields& fields, Setting
     return true;
 }
 
-bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
+bool changeLocation(LocationTable& table, int row, const LocationFields& fields, SettingsForm& form,
                     const Path& dataDir) {
     if (fields[0].empty()) return false;
     for (std::size_t i = 0; i < fields.size(); ++i) table.setField(row, static_cast<int>(i), fields[i]);
@@ -39,7 +39,7 @@ bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fie
     return true;
 }
 
-void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const Path& dataDir) {
+void deleteLocation(LocationTable& table, int row, SettingsForm& form, const Path& dataDir) {
     if (row >= 0 && row < table.count()) table.remove(row);
     commitLocations(table, form, dataDir);
 }

@@ -14,17 +14,16 @@ using LocationFields = std::array<std::string, kLocationFieldCount>;
 
 // At start-up: the table from the file (empty without one), the location field emptied and
 // its list filled, the field set from STANDORT when the settings file exists, then the take-over.
-void loadLocationsAtStartUp(DelimitedLineList& table, SettingsForm& form, AppContext& context);
+void loadLocationsAtStartUp(LocationTable& table, SettingsForm& form, AppContext& context);
 
 // Writes the table and refills the dialog's location list. A failed write leaves the list alone.
-void commitLocations(const DelimitedLineList& table, SettingsForm& form, const Path& dataDir);
+void commitLocations(const LocationTable& table, SettingsForm& form, const Path& dataDir);
 
 // The editor's buttons; each commits. Add and change do nothing without a name.
-bool addLocation(DelimitedLineList& table, const LocationFields& fields, SettingsForm& form,
-                 const Path& dataDir);
-bool changeLocation(DelimitedLineList& table, int row, const LocationFields& fields, SettingsForm& form,
+bool addLocation(LocationTable& table, const LocationFields& fields, SettingsForm& form, const Path& dataDir);
+bool changeLocation(LocationTable& table, int row, const LocationFields& fields, SettingsForm& form,
                     const Path& dataDir);
 // `row` < 0: nothing selected, the file is written unchanged.
-void deleteLocation(DelimitedLineList& table, int row, SettingsForm& form, const Path& dataDir);
+void deleteLocation(LocationTable& table, int row, SettingsForm& form, const Path& dataDir);
 
 }  // namespace lumetra

@@ -236,7 +236,7 @@ void SettingsDialog::StandorteButtonClick() {
 }
 
 void SettingsDialog::ComboBox1Change() {
-    static const DelimitedLineList kNoLocations(DelimitedLineList::Order::Unsorted);
+    static const LocationTable kNoLocations;
     takeOverLocation(editor_ ? editor_->table() : kNoLocations, text(SettingsField::Standort),
                      context_.evaluation);
 }

@@ -13,8 +13,8 @@ namespace {
 const std::string kBerlin = "Berlin;1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890";
 const std::array<double, 12> kBerlinPercent{1.9, 3.6, 7.2, 10.9, 14.2, 14.9, 14.6, 12.4, 8.7, 5.6, 2.4, 1.6};
 
-DelimitedLineList tableOf(std::initializer_list<std::string> lines) {
-    DelimitedLineList table(DelimitedLineList::Order::Unsorted);
+LocationTable tableOf(std::initializer_list<std::string> lines) {
+    LocationTable table;
     for (const auto& l : lines) table.appendLine(l);
     return table;
 }
@@ -57,7 +57,7 @@ TEST(TakeOver, MatchingRules) {
          890},
     };
     for (const Case& c : cases) {
-        DelimitedLineList table(DelimitedLineList::Order::Unsorted);
+        LocationTable table;
         for (const auto& r : c.rows) table.appendLine(r);
         EvaluationState state;
         state.monthlyPercentages = all(5.0);
@@ -100,7 +100,7 @@ protected:
     test::TempDir dir;
     test::FakeForm form;
     AppContext context;
-    DelimitedLineList table{DelimitedLineList::Order::Unsorted};
+    LocationTable table;
 };
 
 TEST_F(LocationsTest, StartUpLoadFillsTheListAndTakesOverSTANDORT) {
