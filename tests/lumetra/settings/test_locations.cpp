@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "base/DelimitedLineList.h"
 #include "data/LocationTable.h"
 #include "lumetra/settings/SettingsFakes.h"
 #include "settings/Locations.h"
+#include "support/ErrorText.h"
 #include "support/TempDir.h"
 
 using namespace lumetra;
@@ -23,6 +25,67 @@ std::array<double, 12> all(double v) {
     std::array<double, 12> a;
     a.fill(v);
     return a;
+}
+
+std::vector<std::string> linesOf(const LocationTable& table) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < table.count(); ++i) lines.emplace_back(table.line(i));
+    return lines;
+}
+
+// The table must split a file exactly as every other line list of the program does.
+TEST(LocationTable, SplitsLikeTheOtherLineLists) {
+    using namespace std::string_literals;
+    const std::string inputs[] = {"",           "a",        "a\r\nb\r\n",    "a\rb\nc", "\r\n\r\n",
+                                  "a\n\nb\r\r", "a\r\n\nb", "x;1\0y;2\r\n"s, "\0a"s,    "a\r"};
+    for (const std::string& input : inputs) {
+        LocationTable table;
+        table.appendLine("old");
+        table.loadFromBytes(input);
+        EXPECT_EQ(linesOf(table), splitLines(input)) << testing::PrintToString(input);
+    }
+}
+
+TEST(LocationTable, LineEndCutBetweenTwoPiecesOfTheFile) {
+    test::TempDir dir;
+    std::string bytes((1 << 20) - 1, 'x');
+    bytes += "\r\nBerlin\r\n";
+    dir.write("GLOBAL.DAT", bytes);
+    LocationTable table;
+    table.loadFromFile(dir.file("GLOBAL.DAT"));
+    ASSERT_EQ(table.count(), 2);
+    EXPECT_EQ(table.line(0).size(), (1u << 20) - 1);
+    EXPECT_EQ(table.line(1), "Berlin");
+}
+
+// Changing or dropping a row in the middle moves the rows after it; they must stay whole.
+TEST(LocationTable, EditsInTheMiddleKeepTheOtherRowsAndSaveAsLines) {
+    test::TempDir dir;
+    LocationTable table = tableOf({"Aa;1;2", "Bb;3;4", "Cc;5;6"});
+    table.setField(1, 0, "Longer name");
+    table.setField(0, 2, "");
+    table.setField(3, 0, "beyond the end");
+    EXPECT_EQ(linesOf(table), (std::vector<std::string>{"Aa;1;", "Longer name;3;4", "Cc;5;6"}));
+    table.remove(0);
+    table.appendLine("Dd;7;8");
+    EXPECT_EQ(linesOf(table), (std::vector<std::string>{"Longer name;3;4", "Cc;5;6", "Dd;7;8"}));
+    EXPECT_EQ(table.field(1, 2), "6");
+
+    table.saveToFile(dir.file("GLOBAL.DAT"));
+    EXPECT_EQ(dir.read("GLOBAL.DAT"), "Longer name;3;4\r\nCc;5;6\r\nDd;7;8\r\n");
+    LocationTable again;
+    again.loadFromFile(dir.file("GLOBAL.DAT"));
+    EXPECT_EQ(linesOf(again), linesOf(table));
+}
+
+TEST(LocationTable, IndexOutsideTheTableIsTheListIndexError) {
+    const LocationTable table = tableOf({"Aa"});
+    for (int index : {-1, 1})
+        EXPECT_EQ(errorOf([&] { (void)table.line(index); }),
+                  "Der Index der Liste überschreitet das Maximum (" + std::to_string(index) + ")");
+    LocationTable changed = tableOf({"Aa"});
+    EXPECT_NE(errorOf([&] { changed.remove(1); }), "<no error>");
+    EXPECT_EQ(linesOf(changed), std::vector<std::string>{"Aa"});
 }
 
 TEST(TakeOver, MatchingRules) {
