@@ -29,6 +29,7 @@ public:
     void appendLine(std::string_view line);
     void remove(int index);
     void clear();
+    void reserve(std::size_t lines, std::size_t textBytes);
     // Throws "Datei %s kann nicht geöffnet werden".
     void loadFromFile(const Path& path);
     void loadFromBytes(std::string_view bytes);
@@ -53,7 +54,9 @@ bool reloadLocations(LocationTable& table, const Path& dataDir);
 // Safe save of the whole table; throws "Datei %s kann nicht erstellt werden".
 void saveLocations(const LocationTable& table, const Path& dataDir);
 
-std::vector<std::string> locationNames(const LocationTable& table);
+// The names of a table, one a line, held as compactly as the table.
+using LocationNames = LocationTable;
+LocationNames locationNames(const LocationTable& table);
 
 // Sets the monthly percentages and average yield from the last row named exactly `name`.
 // A field that does not convert stops it there; what was set before stays set.

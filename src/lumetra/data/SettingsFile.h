@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/AppContext.h"
+#include "data/LocationTable.h"
 
 namespace lumetra {
 
@@ -42,7 +43,7 @@ public:
     virtual void setText(SettingsField field, const std::string& text) = 0;
     virtual bool checked(SettingsSwitch sw) const = 0;
     virtual void setChecked(SettingsSwitch sw, bool on) = 0;
-    virtual void setLocationNames(std::vector<std::string> names) = 0;
+    virtual void setLocationNames(LocationNames names) = 0;
 };
 
 // The settings file of the working directory (an existing one is found whatever its case).

@@ -1,5 +1,6 @@
 #include "settings/SettingsDialog.h"
 
+#include <QAbstractListModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -14,13 +15,31 @@
 #include "settings/FileTransfer.h"
 #include "settings/LocationEditor.h"
 #include "ui/Dialogs.h"
-#include "ui/TextListModel.h"
 #include "ui/WindowKit.h"
 
 namespace lumetra {
 namespace {
 
 constexpr int kFieldHeight = 21;
+
+// The location box's list, read from the names as they are shown.
+class LocationNameModel : public QAbstractListModel {
+public:
+    LocationNameModel(LocationNames names, QObject* parent)
+        : QAbstractListModel(parent), names_(std::move(names)) {}
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : names_.count();
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= names_.count() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return fromCp1252(names_.line(index.row()));
+    }
+
+private:
+    LocationNames names_;
+};
 
 std::size_t index(SettingsField field) { return static_cast<std::size_t>(field); }
 std::size_t index(SettingsSwitch sw) { return static_cast<std::size_t>(sw); }
@@ -184,10 +203,10 @@ bool SettingsDialog::checked(SettingsSwitch sw) const { return boxes_[index(sw)]
 
 void SettingsDialog::setChecked(SettingsSwitch sw, bool on) { boxes_[index(sw)]->setChecked(on); }
 
-void SettingsDialog::setLocationNames(std::vector<std::string> names) {
+void SettingsDialog::setLocationNames(LocationNames names) {
     settingLocationQuietly_ = true;
     const QString text = locationField_->currentText();
-    locationField_->setModel(new TextListModel(std::move(names), locationField_));
+    locationField_->setModel(new LocationNameModel(std::move(names), locationField_));
     locationField_->setEditText(text);
     settingLocationQuietly_ = false;
 }

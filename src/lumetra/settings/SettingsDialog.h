@@ -44,7 +44,7 @@ public:
     void setText(SettingsField field, const std::string& text) override;
     bool checked(SettingsSwitch sw) const override;
     void setChecked(SettingsSwitch sw, bool on) override;
-    void setLocationNames(std::vector<std::string> names) override;
+    void setLocationNames(LocationNames names) override;
 
     void OKButtonClick();
     void AbbruchButtonClick();

@@ -27,7 +27,10 @@ struct FakeForm : SettingsForm {
     void setText(SettingsField f, const std::string& t) override { texts[f] = t; }
     bool checked(SettingsSwitch s) const override { return boxes.at(s); }
     void setChecked(SettingsSwitch s, bool on) override { boxes[s] = on; }
-    void setLocationNames(std::vector<std::string> n) override { names = std::move(n); }
+    void setLocationNames(LocationNames n) override {
+        names.clear();
+        for (int i = 0; i < n.count(); ++i) names.emplace_back(n.line(i));
+    }
 };
 
 struct RecordingMain : MainWindowActions {

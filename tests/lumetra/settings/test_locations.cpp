@@ -232,7 +232,7 @@ TEST_F(LocationsTest, FailedWriteKeepsTheChangeButNotTheList) {
 TEST_F(LocationsTest, TableFileFoundWhateverItsCase) {
     dir.write("global.dat", kBerlin + "\r\n");
     EXPECT_TRUE(reloadLocations(table, dir.path()));
-    EXPECT_EQ(locationNames(table), std::vector<std::string>{"Berlin"});
+    EXPECT_EQ(linesOf(locationNames(table)), std::vector<std::string>{"Berlin"});
     addLocation(table, fields("Bonn"), form, dir.path());
     EXPECT_FALSE(dir.exists("GLOBAL.DAT"));
     EXPECT_EQ(dir.read("global.dat").substr(0, kBerlin.size()), kBerlin);
