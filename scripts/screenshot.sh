@@ -13,17 +13,7 @@ fi
 cmake --build build --parallel "$(nproc)" --target lumetra lumetra-demo >/dev/null
 
 source scripts/x11-session.sh
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  x11_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+x11_scratch
 
 build/demo/lumetra-demo "$scratch/plant" >/dev/null
 mkdir -m 700 "$scratch/runtime"

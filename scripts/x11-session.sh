@@ -27,6 +27,23 @@ x11_stop() {
   x11_dir=""
 }
 
+# x11_scratch: makes the folder $scratch and, on EXIT, ends the program the caller started
+# as $pid, the X server and the folder.
+x11_scratch() {
+  scratch=$(mktemp -d)
+  pid=""
+  trap x11_cleanup EXIT
+}
+
+x11_cleanup() {
+  if [ -n "${pid:-}" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  x11_stop
+  [ -z "${scratch:-}" ] || rm -rf "$scratch"
+}
+
 # x11_window TITLE [SECONDS]: prints the id of the visible window titled exactly TITLE.
 x11_window() {
   local pattern

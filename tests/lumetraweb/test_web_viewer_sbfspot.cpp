@@ -4,24 +4,21 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 #include "WebViewer.h"
 #include "base/Clock.h"
 #include "base/ErrorReporter.h"
 #include "sbfspot/SbfspotDayFiles.h"
+#include "support/LoopbackNginx.h"
 #include "support/TempDir.h"
 
 namespace lumetra {
 namespace {
 
 TEST(WebViewerSbfspot, ShowsTheDayWrittenFromAnSbfspotFileThroughNginx) {
-    if (QStandardPaths::findExecutable("nginx", {"/usr/sbin", "/usr/bin", "/sbin"}).isEmpty())
+    if (!test::LoopbackNginx::installed())
         GTEST_SKIP() << "nginx is not installed: skipping the web server integration test";
     test::TempDir smadata, upload, scratch, work;
     smadata.mkdir("2024");
@@ -31,33 +28,17 @@ TEST(WebViewerSbfspot, ShowsTheDayWrittenFromAnSbfspotFileThroughNginx) {
     ASSERT_TRUE(written.failures.empty());
     ASSERT_TRUE(upload.exists("24071500.suo"));
 
-    quint16 port;
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        port = probe.serverPort();
-    }
-    QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedChannels);
-    server.start(LUMETRA_SOURCE_DIR "/scripts/web-server.sh",
-                 {QString::fromStdString(upload.path()), QString::fromStdString(scratch.file("nginx")),
-                  QString::number(port)});
-    ASSERT_TRUE(server.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, port);
-            return s.waitForConnected(100);
-        },
-        10000))
+    test::LoopbackNginx server;
+    ASSERT_TRUE(server.start(upload.path(), scratch.file("nginx")));
+    ASSERT_TRUE(server.waitUntilUp())
         << "nginx did not come up; see " << scratch.file("nginx/logs/error.log");
 
     Clock::setToday(Date{2024, 7, 15});
     struct ResetClock {
         ~ResetClock() { Clock::reset(); }
     } resetClock;
-    work.write("LUMWEB.INI", "[SET]\r\nPATH=http://127.0.0.1:" + std::to_string(port) +
-                                 "/pvdaten\r\nPAC=5000\r\nSMA=00\r\nTIME=10\r\nDisplay=0\r\nAUTO=0\r\n");
+    work.write("LUMWEB.INI", "[SET]\r\nPATH=" + server.baseUrl() +
+                                 "\r\nPAC=5000\r\nSMA=00\r\nTIME=10\r\nDisplay=0\r\nAUTO=0\r\n");
     RecordingReporter errors;
     WebViewer viewer(work.path());
     WebMainWindow& window = *viewer.mainWindow;
@@ -71,8 +52,7 @@ TEST(WebViewerSbfspot, ShowsTheDayWrittenFromAnSbfspotFileThroughNginx) {
         const double pac = c >= 36 && c < 120 ? 20.0 * c + 505.0 : 0.0;
         EXPECT_EQ(window.chart()->Items(c).Value(), static_cast<int>(pac * 0.02)) << c;
     }
-    server.terminate();
-    EXPECT_TRUE(server.waitForFinished(5000));
+    EXPECT_TRUE(server.stop());
 }
 
 }  // namespace

@@ -11,17 +11,7 @@ for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool not installed (scripts/deps.sh test installs it)"; exit 77; }
 done
 
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  x11_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+x11_scratch
 fail() {
   echo "FAIL: $*"
   echo "windows: $(for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do printf "'%s' " "$(xdotool getwindowname "$w")"; done)"

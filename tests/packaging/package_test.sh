@@ -11,17 +11,7 @@ for tool in dpkg-deb dpkg-shlibdeps; do
     { echo "SKIP: $tool not installed, the Debian package is neither built nor checked (scripts/deps.sh test installs it)"; exit 77; }
 done
 
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  x11_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+x11_scratch
 fail() { echo "FAIL: $*"; exit 1; }
 
 # The build is done; CPack only installs it into its staging folder and packs.
