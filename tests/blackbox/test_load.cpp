@@ -15,6 +15,7 @@
 #include "mainwindow/LumetraApp.h"
 #include "mainwindow/MainWindow.h"
 #include "reporting/StatisticsDialog.h"
+#include "support/AppWorkingDir.h"
 #include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
@@ -64,19 +65,9 @@ std::string kwhText(long long cents) {
 class LoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::qtApp();
-        Dialogs::setTestMode(true);
-        Dialogs::shownMessages().clear();
-        Clock::setToday({2024, 5, 20});
-        previous = QDir::currentPath();
-        QDir::setCurrent(fromCp1252(dir.path()));
         dir.mkdir("DATA");
         yields = makeYieldFile(QDate(2024, 5, 19));
         dir.write("DATA/DATEN.DAT", yields.bytes);
-    }
-    void TearDown() override {
-        QDir::setCurrent(previous);
-        Clock::reset();
     }
 
     template <typename Control>
@@ -90,7 +81,7 @@ protected:
     }
 
     test::TempDir dir;
-    QString previous;
+    test::AppWorkingDir enter{dir};
     YieldFile yields;
 };
 

@@ -20,6 +20,7 @@
 #include "reporting/StatisticsDialog.h"
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
+#include "support/AppWorkingDir.h"
 #include "support/QtApp.h"
 #include "support/Screenshot.h"
 #include "support/TempDir.h"
@@ -46,13 +47,7 @@ int pdfPages(const QString& path) {
 class AppExportsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::qtApp();
-        Dialogs::setTestMode(true);
-        Dialogs::shownMessages().clear();
-        Clock::setToday({2024, 5, 20});
         demo::makeDemoPlant(dir.path(), LUMETRA_DEMO_SOURCE_DIR, Clock::today());
-        previous = QDir::currentPath();
-        QDir::setCurrent(fromCp1252(dir.path()));
         app = std::make_unique<LumetraApp>();
         app->start();
         ErrorReporter::setCurrent(&reporter);  // the program set its own at start
@@ -60,8 +55,6 @@ protected:
     void TearDown() override {
         ErrorReporter::setCurrent(nullptr);
         app.reset();
-        QDir::setCurrent(previous);
-        Clock::reset();
         Dialogs::setTestMode(false);
     }
     template <typename T = QAbstractButton>
@@ -73,7 +66,7 @@ protected:
     int referenceTop() { return control<QWidget>(app->mainWindow(), "Panel2")->y(); }
 
     test::TempDir dir;
-    QString previous;
+    test::AppWorkingDir enter{dir};
     std::unique_ptr<LumetraApp> app;
     RecordingReporter reporter;
 };

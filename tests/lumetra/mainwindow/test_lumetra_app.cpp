@@ -18,6 +18,7 @@
 #include "reporting/StatisticsDialog.h"
 #include "settings/LocationEditor.h"
 #include "settings/SettingsDialog.h"
+#include "support/AppWorkingDir.h"
 #include "support/QtApp.h"
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
@@ -28,22 +29,10 @@ namespace {
 
 class LumetraAppTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::qtApp();
-        Dialogs::setTestMode(true);
-        Dialogs::shownMessages().clear();
-        Clock::setToday({2024, 5, 20});
-        previous = QDir::currentPath();
-        QDir::setCurrent(fromCp1252(dir.path()));
-        dir.mkdir("DATA");
-    }
-    void TearDown() override {
-        QDir::setCurrent(previous);
-        Clock::reset();
-    }
+    void SetUp() override { dir.mkdir("DATA"); }
 
     test::TempDir dir;
-    QString previous;
+    test::AppWorkingDir enter{dir};
 };
 
 TEST_F(LumetraAppTest, StartsWithTheFirstEvaluationOfTheYieldFile) {
