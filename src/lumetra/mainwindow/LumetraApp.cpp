@@ -99,7 +99,7 @@ void LumetraApp::connectMainWindow() {
     });
     // Throws on failure; the close event's guard reports it and keeps the window open.
     main->setCloseHandler([this] {
-        if (context_.autoBackup) backupData(Directories(context_.dirs));
+        backupOnClose(context_);
         return true;
     });
     QObject::connect(main, &MainWindow::closed, qApp, &QCoreApplication::quit);

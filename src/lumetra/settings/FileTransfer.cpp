@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "base/Clock.h"
-#include "base/ErrorReporter.h"
 #include "base/Files.h"
 #include "dayfile/DayFileName.h"
 #include "sbfspot/SbfspotDayFiles.h"
@@ -42,10 +41,11 @@ void uploadToday(const SettingsFields& fields, const PendingEvents& pending) {
     if (dirExists(uploadDir)) copyFileSafely(source, uploadDir / name);
 }
 
-bool backupOnClose(const AppContext& context, const PendingEvents& pending) {
-    if (!context.autoBackup) return true;
+void backupOnClose(const AppContext& context, const PendingEvents& pending) {
+    if (!context.autoBackup) return;
+    // Events handled during the copy may change the settings; the backup keeps its folders.
     const Directories dirs = context.dirs;
-    return guarded([&] { backupData(dirs, pending); });
+    backupData(dirs, pending);
 }
 
 }  // namespace lumetra

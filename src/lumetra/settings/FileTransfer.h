@@ -27,8 +27,8 @@ void restoreData(const Directories& dirs, const PendingEvents& pending = handleP
 // directory, under the name the web viewer asks for. Nothing when either is missing.
 void uploadToday(const SettingsFields& fields, const PendingEvents& pending = handlePendingEvents);
 
-// The main window's close: the backup when the auto backup flag asks for it. A failure is
-// reported and gives false, and the close is to be abandoned.
-bool backupOnClose(const AppContext& context, const PendingEvents& pending = handlePendingEvents);
+// The main window's close: the backup when the auto backup flag asks for it. A failure
+// throws, and the close is to be abandoned.
+void backupOnClose(const AppContext& context, const PendingEvents& pending = handlePendingEvents);
 
 }  // namespace lumetra

@@ -207,7 +207,7 @@ TEST_F(TransferTest, FilesOfAnyNameAreBackedUpAndRestored) {
     AppContext context;
     context.dirs = dirs;
     RecordingReporter reporter;
-    EXPECT_TRUE(backupOnClose(context, {}));
+    EXPECT_TRUE(guarded([&] { backupOnClose(context, {}); }));
     EXPECT_EQ(reporter.errors, std::vector<std::string>{});
     EXPECT_EQ(readFile(Path(dirs.backup) / sun.filename()), "sonnig");
     EXPECT_EQ(dir.read("BACKUP/zuletzt.dat"), "z");
@@ -223,16 +223,16 @@ TEST_F(TransferTest, CloseRunsTheBackupOnlyWhenAskedAndFailsTheClose) {
     AppContext context;
     context.dirs = dirs;
     context.autoBackup = false;
-    EXPECT_TRUE(backupOnClose(context, {}));
+    EXPECT_TRUE(guarded([&] { backupOnClose(context, {}); }));
     EXPECT_FALSE(dir.exists("BACKUP/DATEN.DAT"));
 
     context.autoBackup = true;
-    EXPECT_TRUE(backupOnClose(context, {}));
+    EXPECT_TRUE(guarded([&] { backupOnClose(context, {}); }));
     EXPECT_TRUE(dir.exists("BACKUP/DATEN.DAT"));
 
     dir.write("DATA/neu.dat", "neu");
     dir.mkdir("BACKUP/neu.dat");
-    EXPECT_FALSE(backupOnClose(context, {}));
+    EXPECT_FALSE(guarded([&] { backupOnClose(context, {}); }));
     ASSERT_EQ(reporter.errors.size(), 1u);
     EXPECT_EQ(reporter.errors[0], "Datei " + dir.file("BACKUP/neu.dat") + " kann nicht erstellt werden.");
 }
