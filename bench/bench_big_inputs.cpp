@@ -68,6 +68,27 @@ void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
+// Runs `work` once per iteration; the highest rise of peak memory over the runs. `work`
+// keeps its windows in its own scope, so each run ends with them gone.
+template <typename Work>
+double peakOfRuns(benchmark::State& state, Work work) {
+    double peak = 0;
+    for (auto _ : state) {
+        PeakMemory memory;
+        work();
+        peak = std::max(peak, memory.megabytes());
+    }
+    return peak;
+}
+
+// A plant kept in `dir`, its data in DATA.
+AppContext plantIn(const QTemporaryDir& dir) {
+    AppContext context;
+    context.dirs = {dir.path().toStdString(), dir.filePath("DATA").toStdString(), dir.path().toStdString(),
+                    dir.path().toStdString()};
+    return context;
+}
+
 // Start-up on a DATEN.DAT whose energy field is `MB` megabytes, with the error box it brings.
 void BM_BigEnergyFieldStartup(benchmark::State& state) {
     QTemporaryDir dir;
@@ -78,22 +99,17 @@ void BM_BigEnergyFieldStartup(benchmark::State& state) {
     const QString home = QDir::currentPath();
     QDir::setCurrent(dir.path());
     Dialogs::setTestMode(true);
-    double peak = 0;
-    for (auto _ : state) {
-        PeakMemory memory;
+    const double peak = peakOfRuns(state, [&] {
         Dialogs::shownMessages().clear();
-        {
-            LumetraApp app;
-            app.start();
-            settle();
-            // What the error dialog would lay out.
-            for (const ShownMessage& shown : Dialogs::shownMessages()) {
-                QMessageBox box(QMessageBox::Critical, shown.caption, shown.text, QMessageBox::Ok);
-                benchmark::DoNotOptimize(box.sizeHint());
-            }
+        LumetraApp app;
+        app.start();
+        settle();
+        // What the error dialog would lay out.
+        for (const ShownMessage& shown : Dialogs::shownMessages()) {
+            QMessageBox box(QMessageBox::Critical, shown.caption, shown.text, QMessageBox::Ok);
+            benchmark::DoNotOptimize(box.sizeHint());
         }
-        peak = std::max(peak, memory.megabytes());
-    }
+    });
     label(state, peak, std::to_string(Dialogs::shownMessages().size()) + " messages");
     Dialogs::setTestMode(false);
     QDir::setCurrent(home);
@@ -106,22 +122,15 @@ void BM_BigCsvLineImport(benchmark::State& state) {
     csv.append(static_cast<std::size_t>(state.range(0)) << 20, '5');
     csv += "\r\n02.04.2008;7\r\n";
     writeFile(dir.filePath("big.csv"), csv);
-    AppContext context;
-    context.dirs = {dir.path().toStdString(), dir.filePath("DATA").toStdString(), dir.path().toStdString(),
-                    dir.path().toStdString()};
+    AppContext context = plantIn(dir);
     Dialogs::setTestMode(true);
     RecordingReporter reporter;
-    double peak = 0;
-    for (auto _ : state) {
-        PeakMemory memory;
-        {
-            CsvImportDialog dialog(context);
-            Dialogs::setNextFileName(dir.filePath("big.csv"));
-            dialog.importButtonClick();
-            for (int paint = 0; paint < 5; ++paint) benchmark::DoNotOptimize(dialog.grab());
-        }
-        peak = std::max(peak, memory.megabytes());
-    }
+    const double peak = peakOfRuns(state, [&] {
+        CsvImportDialog dialog(context);
+        Dialogs::setNextFileName(dir.filePath("big.csv"));
+        dialog.importButtonClick();
+        for (int paint = 0; paint < 5; ++paint) benchmark::DoNotOptimize(dialog.grab());
+    });
     Dialogs::setTestMode(false);
     label(state, peak);
 }
@@ -141,19 +150,14 @@ void BM_BigReportOpen(benchmark::State& state) {
     context.dirs.data = dir.path().toStdString();
     Dialogs::setTestMode(true);
     RecordingReporter reporter;
-    double peak = 0;
     int pages = 0;
-    for (auto _ : state) {
-        PeakMemory memory;
-        {
-            PrintPreviewWindow preview(context);
-            Dialogs::setNextFileName(dir.filePath("big.PVS"));
-            preview.openClick();
-            settle();
-            pages = preview.pageCount();
-        }
-        peak = std::max(peak, memory.megabytes());
-    }
+    const double peak = peakOfRuns(state, [&] {
+        PrintPreviewWindow preview(context);
+        Dialogs::setNextFileName(dir.filePath("big.PVS"));
+        preview.openClick();
+        settle();
+        pages = preview.pageCount();
+    });
     Dialogs::setTestMode(false);
     label(state, peak, std::to_string(pages) + " pages");
 }
@@ -166,21 +170,14 @@ void BM_BigLocationTable(benchmark::State& state) {
         table +=
             "Ort " + std::to_string(row) + ";1,9;3,6;7,2;10,9;14,2;14,9;14,6;12,4;8,7;5,6;2,4;1,6;890\r\n";
     writeFile(dir.filePath("DATA/GLOBAL.DAT"), table);
-    AppContext context;
-    context.dirs = {dir.path().toStdString(), dir.filePath("DATA").toStdString(), dir.path().toStdString(),
-                    dir.path().toStdString()};
+    AppContext context = plantIn(dir);
     Dialogs::setTestMode(true);
     RecordingReporter reporter;
-    double peak = 0;
-    for (auto _ : state) {
-        PeakMemory memory;
-        {
-            SettingsDialog settings(context);
-            LocationEditor editor(context, settings);
-            benchmark::DoNotOptimize(editor.grab());
-        }
-        peak = std::max(peak, memory.megabytes());
-    }
+    const double peak = peakOfRuns(state, [&] {
+        SettingsDialog settings(context);
+        LocationEditor editor(context, settings);
+        benchmark::DoNotOptimize(editor.grab());
+    });
     Dialogs::setTestMode(false);
     label(state, peak);
 }
@@ -192,15 +189,10 @@ void BM_BigYearList(benchmark::State& state) {
     for (int row = 0; row < state.range(0); ++row) years += std::to_string(1900 + row % 125) + "\r\n";
     writeFile(dir.filePath("JAHRE.DAT"), years);
     RecordingReporter reporter;
-    double peak = 0;
-    for (auto _ : state) {
-        PeakMemory memory;
-        {
-            DatePickerDialog picker(dir.path().toStdString(), nullptr);
-            benchmark::DoNotOptimize(picker.grab());
-        }
-        peak = std::max(peak, memory.megabytes());
-    }
+    const double peak = peakOfRuns(state, [&] {
+        DatePickerDialog picker(dir.path().toStdString(), nullptr);
+        benchmark::DoNotOptimize(picker.grab());
+    });
     label(state, peak);
 }
 
